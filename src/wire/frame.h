@@ -53,6 +53,8 @@ QByteArray encodeErrorFrame(const Failure& failure);
 // malformed input and never reads outside the payload.
 Request decodeRequestPayload(QByteArrayView payload);
 Response decodeResponsePayload(QByteArrayView payload);
+/// The same; tables in the answer share `payload` instead of copying their bytes.
+Response decodeResponsePayload(const QByteArray& payload);
 Failure decodeErrorPayload(QByteArrayView payload);
 
 }  // namespace wire

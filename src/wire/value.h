@@ -18,13 +18,13 @@ enum class Kind : quint8 {
     Real = 4,         ///< IEEE double
     Date = 5,         ///< OLE Automation date as a double
     Boolean = 6,
-    Record = 7,       ///< one transfer record as JSON text (UTF-8)
-    JsonArray = 8,    ///< JSON text (UTF-8)
-    RowReader = 9,    ///< a table read forward once
-    TablePacket = 10, ///< a complete table
-    Stream = 11,      ///< raw bytes
-    Callback = 12,    ///< server-to-client callback; never sent by this client
-    Any = 13,         ///< any object sent as JSON (null when absent)
+    Record = 7,        ///< one transfer record as JSON text (UTF-8)
+    JsonArray = 8,     ///< JSON text (UTF-8)
+    RowReader = 9,     ///< a table read forward once
+    TablePacket = 10,  ///< a complete table
+    Stream = 11,       ///< raw bytes
+    Callback = 12,     ///< server-to-client callback; never sent by this client
+    Any = 13,          ///< any object sent as JSON (null when absent)
 };
 
 QString kindName(Kind kind);
@@ -43,8 +43,10 @@ public:
     static Value boolean(bool value);
     static Value record(QByteArray json);  ///< json must be one JSON object
     static Value jsonArray(QByteArray json);
-    static Value table(Kind kind, std::shared_ptr<const ClientTable> table);  ///< RowReader/TablePacket
+    static Value table(Kind kind,
+                       std::shared_ptr<const ClientTable> table);  ///< RowReader/TablePacket
     static Value stream(QByteArray bytes);
+    static Value any(QByteArray json);  ///< any JSON value, as text
     /// A null of a reference kind (Record, JsonArray, RowReader, TablePacket, Stream, Any).
     static Value null(Kind kind);
 
@@ -57,7 +59,7 @@ public:
     qint64 toLongInteger() const;
     double toReal() const;  ///< Real or Date
     bool toBoolean() const;
-    const QByteArray& bytes() const;  ///< Record, JsonArray, Any, Stream
+    const QByteArray& bytes() const;                     ///< Record, JsonArray, Any, Stream
     std::shared_ptr<const ClientTable> toTable() const;  ///< RowReader or TablePacket
 
 private:
