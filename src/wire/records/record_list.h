@@ -13,7 +13,9 @@ template <class Item>
 class RecordList : public TransferRecord {
 public:
     qsizetype Count() const { return qsizetype(FItems.size()); }
-    Item& Items(qsizetype index) const { return *FItems.at(std::size_t(index)); }
+    const Item& Items(qsizetype index) const { return *FItems.at(std::size_t(index)); }
+    Item& Items(qsizetype index) { return *FItems.at(std::size_t(index)); }
+    /// Takes `item`, which must not be null, as the last item.
     Item& Add(std::unique_ptr<Item> item) { return *FItems.emplace_back(std::move(item)); }
     void Clear() { FItems.clear(); }
 
