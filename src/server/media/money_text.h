@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace media {
+
+/// An amount the way the dealer's documents print it: Turkish separators, two decimals,
+/// e.g. 1234.5 -> "1.234,50", -0.004 -> "0,00". Rounds half away from zero on the value
+/// taken to 15 significant digits, so 1.005 prints as "1,01".
+QString formatMoney(double amount);
+
+}  // namespace media
