@@ -18,7 +18,7 @@ const QString kZeroAddress = QStringLiteral("00-00-00-00-00-00");
 
 struct Adapter {
     int index = 0;
-    QString name;
+    QString address;  ///< "AA-BB-CC-DD-EE-FF"
 };
 
 std::optional<int> readNumber(const QString& path) {
@@ -69,11 +69,13 @@ std::vector<Adapter> adaptersInIndexOrder() {
         // A random address is made anew each time the interface is created (ifb, veth, ...);
         // an identifier built from it would not survive a restart.
         if (isLoopback(dir) ||
-            readNumber(dir + QLatin1String("/addr_assign_type")) == kRandomAddress ||
-            !sixByteAddress(dir)) {
+            readNumber(dir + QLatin1String("/addr_assign_type")) == kRandomAddress) {
             continue;
         }
-        adapters.push_back({readNumber(dir + QLatin1String("/ifindex")).value_or(INT_MAX), name});
+        if (const auto address = sixByteAddress(dir)) {
+            adapters.push_back(
+                {readNumber(dir + QLatin1String("/ifindex")).value_or(INT_MAX), *address});
+        }
     }
     std::stable_sort(adapters.begin(), adapters.end(),
                      [](const Adapter& a, const Adapter& b) { return a.index < b.index; });
@@ -87,8 +89,7 @@ QString MacAdresiAl() {
     const std::vector<Adapter> adapters = adaptersInIndexOrder();
     const int count = std::min<int>(int(adapters.size()), kMaxAdapters);
     for (int i = 0; i < count; ++i) {
-        result =
-            sixByteAddress(QLatin1String("sys/class/net/") + adapters[i].name).value_or(QString());
+        result = adapters[size_t(i)].address;
         if (result != kZeroAddress) {
             break;
         }

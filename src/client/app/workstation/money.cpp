@@ -7,8 +7,25 @@
 
 namespace {
 
+/// The formatting locale with its separators looked up once (the grid formats every visible cell).
+struct FormattingLocale {
+    explicit FormattingLocale(const QLocale& locale)
+        : locale(locale),
+          groupSeparator(locale.groupSeparator()),
+          decimalPoint(locale.decimalPoint()) {}
+
+    QLocale locale;
+    QString groupSeparator;
+    QString decimalPoint;
+};
+
 std::mutex localeMutex;
-QLocale formattingLocale(QLocale::Turkish, QLocale::Turkey);
+FormattingLocale formattingLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
+
+FormattingLocale currentLocale() {
+    std::lock_guard lock(localeMutex);
+    return formattingLocale;
+}
 
 /// Significant digits a double is judged by before it is rounded.
 constexpr int kSignificantDigits = 15;
@@ -110,9 +127,9 @@ double IkiHaneYuvarla(double value) {
 }
 
 QString ParaBicimle(double value, QStringView pattern) {
-    const QLocale locale = BicimYereli();
+    const FormattingLocale locale = currentLocale();
     if (!std::isfinite(value)) {
-        return locale.toString(value);
+        return locale.locale.toString(value);
     }
     const Pattern parsed = parsePattern(pattern);
     DecimalText text = roundedDecimal(std::fabs(value), parsed.maxDecimals);
@@ -125,20 +142,20 @@ QString ParaBicimle(double value, QStringView pattern) {
     if (value < 0 && !text.isZero()) {
         result += QLatin1Char('-');
     }
-    result += parsed.grouped ? groupedDigits(integer, locale.groupSeparator())
+    result += parsed.grouped ? groupedDigits(integer, locale.groupSeparator)
                              : QString::fromLatin1(integer);
     if (!text.fraction.isEmpty()) {
-        result += locale.decimalPoint() + QString::fromLatin1(text.fraction);
+        result += locale.decimalPoint + QString::fromLatin1(text.fraction);
     }
     return result;
 }
 
 QLocale BicimYereli() {
-    std::lock_guard lock(localeMutex);
-    return formattingLocale;
+    return currentLocale().locale;
 }
 
 void BicimYereliAyarla(const QLocale& locale) {
+    FormattingLocale replacement(locale);
     std::lock_guard lock(localeMutex);
-    formattingLocale = locale;
+    formattingLocale = std::move(replacement);
 }
