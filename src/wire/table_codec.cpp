@@ -2,6 +2,7 @@
 
 #include "wire/byte_reader.h"
 #include "wire/client_table_storage.h"
+#include "wire/large_buffer.h"
 #include "wire/utf8.h"
 
 namespace wire {
@@ -150,7 +151,7 @@ void appendTable(QByteArray& out, const ClientTable& table) {
                 (column.type == FieldType::Text ? 4 * (qsizetype(rows) + 1) : 0);
     }
 
-    out.reserve(out.size() + size);
+    reserveLargeBuffer(out, size);
     ByteWriter w(out);
     w.u32(quint32(rows));
     w.u32(quint32(storage.columns.size()));
@@ -173,7 +174,9 @@ void appendTable(QByteArray& out, const ClientTable& table) {
 }
 
 ClientTable decodeTable(QByteArrayView blob) {
-    const QByteArray copy = blob.toByteArray();
+    QByteArray copy;
+    reserveLargeBuffer(copy, blob.size());
+    copy.append(blob);
     return decodeShared(copy, copy);
 }
 

@@ -1,5 +1,6 @@
 #include "wire/utf8.h"
 
+#include <QtAlgorithms>
 #include <cstring>
 
 #include "wire/byte_reader.h"
@@ -16,14 +17,16 @@ bool isValidUtf8(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
-        if (end - p >= 16) {
-            quint64 a, b;
-            std::memcpy(&a, p, 8);
-            std::memcpy(&b, p + 8, 8);
-            if (((a | b) & kHighBits) == 0) {
-                p += 16;
+        if (end - p >= 8) {
+            quint64 word;
+            std::memcpy(&word, p, 8);
+            const quint64 high = word & kHighBits;
+            if (high == 0) {
+                p += 8;
                 continue;
             }
+            // Skip the ASCII bytes before the first non-ASCII one (little-endian byte order).
+            p += qCountTrailingZeroBits(high) >> 3;
         }
         const unsigned char lead = *p;
         if (lead < 0x80) {
