@@ -205,7 +205,7 @@ private Q_SLOTS:
             QVERIFY_THROWS_EXCEPTION(Error, decodeResponsePayload(response.first(size)));
     }
 
-    // The worked example of docs/protocol.md; keep the two in step.
+    // The worked examples of docs/protocol.md; keep the two in step.
     void matchesTheDocumentedExample() {
         const QByteArray request = encodeRequestFrame({QStringLiteral("TServerMethods1.EchoString"),
                                                        {Value::text(QStringLiteral("Merhaba"))}});
@@ -219,6 +219,27 @@ private Q_SLOTS:
             response.toHex(' '),
             QByteArray("56 4c 42 32 01 02 00 00 11 00 00 00 01 00 00 00 01 00 07 00 00 00 4d 65 "
                        "72 68 61 62 61"));
+    }
+
+    void matchesTheDocumentedTableErrorAndStreamExamples() {
+        ClientTable table;
+        table.defineColumns({{"STOKNO", FieldType::Integer, 0}, {"STOKADI", FieldType::Text, 40}});
+        table.appendRow({101, QStringLiteral("Fren balatası")});
+        table.appendRow({102, QVariant()});
+        const auto shared = std::make_shared<const ClientTable>(table);
+        QCOMPARE(encodeResponseFrame({{Value::table(Kind::RowReader, shared)}}).toHex(' '),
+                 QByteArray("56 4c 42 32 01 02 00 00 56 00 00 00 01 00 00 00 09 00 4c 00 00 00 "
+                            "02 00 00 00 02 00 00 00 01 06 00 00 00 53 54 4f 4b 4e 4f 00 00 00 00 "
+                            "06 07 00 00 00 53 54 4f 4b 41 44 49 28 00 00 00 00 65 00 00 00 66 00 "
+                            "00 00 01 02 00 00 00 00 0e 00 00 00 0e 00 00 00 46 72 65 6e 20 62 61 "
+                            "6c 61 74 61 73 c4 b1"));
+        QCOMPARE(encodeErrorFrame({"EDatabaseError", QStringLiteral("Kayıt yok")}).toHex(' '),
+                 QByteArray("56 4c 42 32 01 03 00 00 20 00 00 00 0e 00 00 00 45 44 61 74 61 62 61 "
+                            "73 65 45 72 72 6f 72 0a 00 00 00 4b 61 79 c4 b1 74 20 79 6f 6b"));
+        const QByteArray picture("\xff\xd8\xff", 3);
+        QCOMPARE(encodeResponseFrame({{Value::longInteger(3), Value::stream(picture)}}).toHex(' '),
+                 QByteArray("56 4c 42 32 01 02 00 00 17 00 00 00 02 00 00 00 03 00 03 00 00 00 00 "
+                            "00 00 00 0b 00 03 00 00 00 ff d8 ff"));
     }
 };
 
