@@ -34,16 +34,20 @@ struct BannerLayout {
     QRectF headline, tagline;
 };
 
+qreal emblemSize(const QSizeF& size) {
+    return std::min(size.height() * 0.62, size.width() * 0.2);
+}
+
 BannerLayout layoutFor(const QSizeF& size) {
     const qreal w = size.width(), h = size.height();
     const qreal pad = std::max(6.0, h * 0.12);
+    const qreal left = pad + emblemSize(size) + pad * 0.8;
     if (w / h >= 5.0) {
-        return {QRectF(pad + h * 0.8, pad, w * 0.42 - h * 0.8, h - 2 * pad),
-                QRectF(w * 0.45, pad, w * 0.55 - pad, h - 2 * pad)};
+        return {QRectF(left, pad, w * 0.44 - left, h - 2 * pad),
+                QRectF(w * 0.46, pad, w * 0.54 - pad, h - 2 * pad)};
     }
-    return {QRectF(pad + h * 0.6, pad, w - 2 * pad - h * 0.6, (h - 2 * pad) * 0.56),
-            QRectF(pad + h * 0.6, pad + (h - 2 * pad) * 0.56, w - 2 * pad - h * 0.6,
-                   (h - 2 * pad) * 0.44)};
+    return {QRectF(left, pad, w - pad - left, (h - 2 * pad) * 0.56),
+            QRectF(left, pad + (h - 2 * pad) * 0.56, w - pad - left, (h - 2 * pad) * 0.44)};
 }
 
 /// progress 0..1: the tagline slides in during the first half; sweep -1 = no light sweep,
@@ -67,7 +71,7 @@ QImage drawBanner(const BannerSpec& spec, const BannerScheme& scheme, qreal prog
     p.fillRect(QRectF(0, h - 3, w, 3), QColor(scheme.accent));
 
     // Emblem: a gear-like disc with the first letter of the headline.
-    const qreal emblem = std::min(h * 0.62, w * 0.2);
+    const qreal emblem = emblemSize(QSizeF(w, h));
     const QPointF emblemCentre(std::max(6.0, h * 0.12) + emblem * 0.5, h * 0.5);
     p.setBrush(QColor(scheme.accent));
     for (int i = 0; i < 8; ++i) {

@@ -141,6 +141,7 @@ void drawOnePad(QPainter& p, const PartLook& look) {
     p.setPen(QPen(QColor("#2a2623"), 3));
     p.drawLine(QPointF(0, -32), QPointF(0, 40));
     p.setPen(QPen(QColor(255, 255, 255, 40), 1));
+    p.setBrush(Qt::NoBrush);
     p.drawPath(lining);
     p.setPen(look.accent);
     p.setFont(mediaFont(9, true));
@@ -192,7 +193,7 @@ void drawFilter(QPainter& p, const PartLook& look) {
     p.drawText(QRectF(-rx + 6, -26, 2 * rx - 12, 30), Qt::AlignCenter, look.brand);
     p.setPen(QColor("#455a64"));
     p.setFont(mediaFont(9));
-    p.drawText(QRectF(-rx, 2, 2 * rx, 16), Qt::AlignCenter, QStringLiteral("OIL FILTER"));
+    p.drawText(QRectF(-rx, 2, 2 * rx, 16), Qt::AlignCenter, QStringLiteral("YAĞ FİLTRESİ"));
     // Base plate seen from above: gasket, inlet holes, threaded centre.
     p.setPen(Qt::NoPen);
     p.save();
@@ -297,7 +298,7 @@ void drawSparkPlug(QPainter& p, const PartLook& look) {
     p.setBrush(steel(4));
     p.drawRect(QRectF(-4, -96, 8, 10));
     // Ceramic insulator with ribs.
-    p.setBrush(cylinder(QPointF(-14, 0), QPointF(14, 0), QColor("#f4f1ea")));
+    p.setBrush(cylinder(QPointF(-14, 0), QPointF(14, 0), QColor("#fbf9f4").lighter(104)));
     p.drawRoundedRect(QRectF(-12, -88, 24, 80), 5, 5);
     for (int i = 0; i < 5; ++i)
         p.drawRoundedRect(QRectF(-14, -84 + i * 11, 28, 6), 3, 3);
@@ -339,7 +340,9 @@ void drawSparkPlug(QPainter& p, const PartLook& look) {
 
 void drawShockAbsorber(QPainter& p, const PartLook& look) {
     p.save();
+    p.translate(8, 0);
     p.rotate(-14);
+    p.scale(0.92, 0.92);
     p.setPen(Qt::NoPen);
     const QColor body = look.accent;
     // Piston rod and top stud.

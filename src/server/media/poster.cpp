@@ -1,5 +1,6 @@
 #include "server/media/poster.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,20 +29,38 @@ void drawWheel(QPainter& p, QPointF centre, qreal radius, int spokes) {
     p.save();
     p.translate(centre);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 28));
-    p.drawEllipse(QPointF(0, 0), radius, radius);
+    QPainterPath tyre;
+    tyre.addEllipse(QPointF(0, 0), radius, radius);
+    tyre.addEllipse(QPointF(0, 0), radius * 0.74, radius * 0.74);
+    p.fillPath(tyre, QColor(0, 0, 0, 45));
+    p.setBrush(QColor(255, 255, 255, 22));
+    p.drawEllipse(QPointF(0, 0), radius * 0.74, radius * 0.74);
     p.setBrush(QColor(255, 255, 255, 40));
     QPainterPath rim;
-    rim.addEllipse(QPointF(0, 0), radius * 0.78, radius * 0.78);
-    rim.addEllipse(QPointF(0, 0), radius * 0.7, radius * 0.7);
+    rim.addEllipse(QPointF(0, 0), radius * 0.74, radius * 0.74);
+    rim.addEllipse(QPointF(0, 0), radius * 0.66, radius * 0.66);
     p.drawPath(rim);
     for (int i = 0; i < spokes; ++i) {
         p.save();
         p.rotate(360.0 * i / spokes);
-        p.drawRoundedRect(QRectF(-radius * 0.05, radius * 0.14, radius * 0.1, radius * 0.58), 4, 4);
+        for (const qreal side : {-1.0, 1.0}) {
+            QPainterPath spoke;
+            spoke.moveTo(side * radius * 0.05, radius * 0.16);
+            spoke.lineTo(side * radius * 0.11, radius * 0.67);
+            spoke.lineTo(side * radius * 0.02, radius * 0.67);
+            spoke.lineTo(side * radius * 0.015, radius * 0.16);
+            p.drawPath(spoke);
+        }
         p.restore();
     }
-    p.drawEllipse(QPointF(0, 0), radius * 0.14, radius * 0.14);
+    p.drawEllipse(QPointF(0, 0), radius * 0.17, radius * 0.17);
+    p.setBrush(QColor(0, 0, 0, 40));
+    for (int i = 0; i < 5; ++i) {
+        p.save();
+        p.rotate(72.0 * i);
+        p.drawEllipse(QPointF(0, radius * 0.1), radius * 0.022, radius * 0.022);
+        p.restore();
+    }
     p.restore();
 }
 
@@ -87,7 +106,8 @@ QImage renderPoster(const PosterSpec& spec) {
     const QFont titleFont =
         fittedFont(mediaFont(48 * s, true), spec.title, titleArea, titleFlags, 14 * s);
     p.setFont(titleFont);
-    const QRectF titleUsed = p.boundingRect(titleArea, titleFlags, spec.title);
+    const QRectF titleUsed =
+        QFontMetricsF(titleFont).boundingRect(titleArea, titleFlags, spec.title);
     drawShadowedText(p, titleArea, titleFlags, spec.title, Qt::white, 2 * s);
 
     const qreal underlineY = titleUsed.bottom() + 12 * s;
