@@ -5,6 +5,7 @@
 
 #include "wire/byte_reader.h"
 #include "wire/error.h"
+#include "wire/large_buffer.h"
 
 namespace wire {
 
@@ -124,6 +125,7 @@ Response Channel::call(const Request& request) {
     while (filled < qsizetype(parsed.payloadSize)) {
         const qsizetype target =
             qMin<qsizetype>(parsed.payloadSize, qMax<qsizetype>(kFirstChunk, 2 * filled));
+        reserveLargeBuffer(payload, target - payload.size());  // exact: the table may keep it
         payload.resize(target);
         readInto(payload.data() + filled, target - filled);
         filled = target;
