@@ -5,6 +5,7 @@
 
 #include "client/app/workstation/identity.h"
 #include "wire/defaults.h"
+#include "wire/server_address.h"
 
 namespace app {
 namespace {
@@ -12,32 +13,6 @@ namespace {
 Configuration& current() {
     static Configuration c = Configuration::defaults();
     return c;
-}
-
-/// "HOST", "HOST:PORT" or "[v6]:PORT".
-bool parseServer(const QString& text, QString* host, quint16* port) {
-    QString h = text.trimmed();
-    quint16 p = wire::kDefaultServerPort;
-    const int colon = h.lastIndexOf(u':');
-    const bool bracketed = h.startsWith(u'[');
-    if (colon > 0 && (bracketed ? h.at(colon - 1) == u']' : h.count(u':') == 1)) {
-        bool ok = false;
-        const uint value = h.mid(colon + 1).toUInt(&ok);
-        if (!ok || value == 0 || value > 65535) {
-            return false;
-        }
-        p = quint16(value);
-        h = h.left(colon);
-    }
-    if (bracketed) {
-        h = h.mid(1, h.size() - 2);
-    }
-    if (h.isEmpty()) {
-        return false;
-    }
-    *host = h;
-    *port = p;
-    return true;
 }
 
 bool isWebUrl(const QString& text) {
@@ -91,7 +66,10 @@ Configuration Configuration::fromOverrides(const QStringList& arguments,
     const QString server =
         overrideValue(arguments, u"--server"_qs, environment, u"VARLENTA_SERVER"_qs);
     if (!server.isEmpty()) {
-        if (parseServer(server, &c.serverHost, &c.serverPort)) {
+        wire::ServerAddress address;
+        if (wire::parseServerAddress(server, address)) {
+            c.serverHost = address.host;
+            c.serverPort = address.port;
             c.webBase = u"https://"_qs + c.serverHost + u'/';
         } else {
             problem(u"--server: HOST or HOST:PORT expected, got \""_qs + server + u'"');
