@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include "media_samples.h"
 #include "server/media/media.h"
@@ -153,6 +154,21 @@ private Q_SLOTS:
         QVERIFY2(pages > 2, qPrintable(QString::number(pages)));
         QVERIFY(text.contains(QStringLiteral("Sayfa %1 / %1").arg(pages)));
         QVERIFY(!text.contains(QString(300, u'x')));
+    }
+
+    void documentsRenderOnWorkerThreads() {
+        const QList<int> accounts{1, 2, 3, 4, 5, 6};
+        const QList<QByteArray> pdfs = QtConcurrent::blockingMapped(accounts, [](int account) {
+            ReportDocument report = statementReport(30);
+            report.subtitle = QStringLiteral("Cari %1").arg(account);
+            return renderReportPdf(report);
+        });
+        for (int i = 0; i < pdfs.size(); ++i) {
+            QVERIFY(looksLikePdf(pdfs[i]));
+            const QString text = pdfText(pdfs[i]);
+            if (!text.isNull())
+                QVERIFY(text.contains(QStringLiteral("Cari %1").arg(accounts[i])));
+        }
     }
 
     void cardNumberIsMasked_data() {

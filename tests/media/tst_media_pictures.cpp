@@ -154,6 +154,8 @@ private Q_SLOTS:
         QVERIFY2(gif.size() < 200 * 1024, qPrintable(QString::number(gif.size())));
         QCOMPARE(renderAnimatedBannerGif(spec), gif);
         const QList<QImage> frames = renderBannerFrames(spec);
+        saveSample(frames[frames.size() * 3 / 4],
+                   QStringLiteral("banner-%1x%2-sweep").arg(size.width()).arg(size.height()));
         saveSample(frames[frames.size() / 4],
                    QStringLiteral("banner-%1x%2-sliding").arg(size.width()).arg(size.height()));
         saveSample(

@@ -28,6 +28,7 @@ const BannerScheme kBannerSchemes[] = {
 
 constexpr int kFrameDelay = 8;   // centiseconds between frames
 constexpr int kFinalHold = 300;  // the finished banner stays three seconds
+constexpr int kMaxFrames = 60;
 
 /// Where the two lines go: side by side on a long strip, stacked on a shorter one.
 struct BannerLayout {
@@ -50,10 +51,34 @@ BannerLayout layoutFor(const QSizeF& size) {
             QRectF(left, pad + (h - 2 * pad) * 0.56, w - pad - left, (h - 2 * pad) * 0.44)};
 }
 
+/// What every frame of one banner shares; the fonts are fitted once.
+struct BannerLook {
+    QSize size;
+    const BannerScheme* scheme;
+    BannerLayout layout;
+    QFont headlineFont, taglineFont;
+};
+
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+
+BannerLook lookFor(const BannerSpec& spec) {
+    BannerLook look;
+    look.size = boundedSize(spec.size, QSize(728, 90));
+    SeededRandom random(spec.seed);
+    look.scheme = &random.pick(kBannerSchemes);
+    look.layout = layoutFor(QSizeF(look.size));
+    look.headlineFont = fittedFont(mediaFont(look.layout.headline.height() * 0.62, true),
+                                   spec.headline, look.layout.headline, kTextFlags, 8);
+    look.taglineFont = fittedFont(mediaFont(look.layout.tagline.height() * 0.5), spec.tagline,
+                                  look.layout.tagline, kTextFlags, 7);
+    return look;
+}
+
 /// progress 0..1: the tagline slides in during the first half; sweep -1 = no light sweep,
 /// otherwise its position 0..1 across the banner.
-QImage drawBanner(const BannerSpec& spec, const BannerScheme& scheme, qreal progress, qreal sweep) {
-    const QSize size = spec.size.isValid() ? spec.size : QSize(728, 90);
+QImage drawBanner(const BannerSpec& spec, const BannerLook& look, qreal progress, qreal sweep) {
+    const BannerScheme& scheme = *look.scheme;
+    const QSize size = look.size;
     const qreal w = size.width(), h = size.height();
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
@@ -88,17 +113,15 @@ QImage drawBanner(const BannerSpec& spec, const BannerScheme& scheme, qreal prog
                             emblem);
     p.drawText(emblemRect, Qt::AlignCenter, spec.headline.left(1).toUpper());
 
-    const BannerLayout layout = layoutFor(QSizeF(w, h));
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    p.setFont(fittedFont(mediaFont(layout.headline.height() * 0.62, true), spec.headline,
-                         layout.headline, flags, 8));
+    const BannerLayout& layout = look.layout;
+    const int flags = kTextFlags;
+    p.setFont(look.headlineFont);
     drawShadowedText(p, layout.headline, flags, spec.headline, Qt::white);
 
     const qreal slide = std::clamp(progress * 2.0, 0.0, 1.0);
     const qreal eased = 1.0 - (1.0 - slide) * (1.0 - slide) * (1.0 - slide);
     p.setOpacity(0.25 + 0.75 * eased);
-    p.setFont(fittedFont(mediaFont(layout.tagline.height() * 0.5), spec.tagline, layout.tagline,
-                         flags, 7));
+    p.setFont(look.taglineFont);
     drawShadowedText(p, layout.tagline.translated((1.0 - eased) * (w - layout.tagline.left()), 0),
                      flags, spec.tagline, QColor(scheme.accent).lighter(130), 1.0);
     p.setOpacity(1);
@@ -118,26 +141,21 @@ QImage drawBanner(const BannerSpec& spec, const BannerScheme& scheme, qreal prog
     return image;
 }
 
-const BannerScheme& schemeFor(const BannerSpec& spec) {
-    SeededRandom random(spec.seed);
-    return random.pick(kBannerSchemes);
-}
-
 }  // namespace
 
 QList<QImage> renderBannerFrames(const BannerSpec& spec) {
-    const BannerScheme& scheme = schemeFor(spec);
-    const int count = std::max(2, spec.frameCount);
+    const BannerLook look = lookFor(spec);
+    const int count = std::clamp(spec.frameCount, 2, kMaxFrames);
     const int slideFrames = std::max(1, count / 2);
     QList<QImage> frames;
     for (int i = 0; i < count; ++i) {
         if (i < slideFrames) {
-            frames.append(drawBanner(spec, scheme, 0.5 * i / slideFrames, -1));
+            frames.append(drawBanner(spec, look, 0.5 * i / slideFrames, -1));
         } else if (i < count - 1) {
             const qreal sweep = qreal(i - slideFrames) / std::max(1, count - 1 - slideFrames);
-            frames.append(drawBanner(spec, scheme, 1.0, sweep));
+            frames.append(drawBanner(spec, look, 1.0, sweep));
         } else {
-            frames.append(drawBanner(spec, scheme, 1.0, -1));
+            frames.append(drawBanner(spec, look, 1.0, -1));
         }
     }
     return frames;
@@ -152,11 +170,11 @@ QByteArray renderAnimatedBannerGif(const BannerSpec& spec) {
 }
 
 QByteArray renderStaticBannerGif(const BannerSpec& spec) {
-    return encodeGif({{drawBanner(spec, schemeFor(spec), 1.0, -1), 0}});
+    return encodeGif({{drawBanner(spec, lookFor(spec), 1.0, -1), 0}});
 }
 
 QByteArray renderBannerBitmap(const BannerSpec& spec) {
-    const QImage still = drawBanner(spec, schemeFor(spec), 1.0, -1);
+    const QImage still = drawBanner(spec, lookFor(spec), 1.0, -1);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

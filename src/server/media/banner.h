@@ -10,12 +10,13 @@ namespace media {
 
 /// A banner strip. The header banner is shown at 409 x 100, the upper strip across the window
 /// under the header, the lower banner scrolls along the bottom.
+/// Sizes are kept within 16..4096 pixels a side (likewise for parts and posters).
 struct BannerSpec {
     QString headline;  ///< e.g. the dealer's name
     QString tagline;   ///< a second message, e.g. "Yeni sezon fren balataları stokta"
     quint32 seed = 0;  ///< colour scheme
     QSize size{728, 90};
-    int frameCount = 16;  ///< animated banners only; at least 2
+    int frameCount = 16;  ///< animated banners only; 2..60
 };
 
 /// The frames of the animation before encoding: the headline stays, the tagline slides in and

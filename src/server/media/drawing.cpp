@@ -62,6 +62,12 @@ void drawShadowedText(QPainter& painter, const QRectF& rect, int flags, const QS
     painter.drawText(rect, flags, text);
 }
 
+QSize boundedSize(const QSize& asked, const QSize& fallback) {
+    if (asked.isEmpty())
+        return fallback;
+    return QSize(std::clamp(asked.width(), 16, 4096), std::clamp(asked.height(), 16, 4096));
+}
+
 QByteArray encodeJpeg(const QImage& image, int quality) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
 class QPainter;
@@ -42,5 +43,8 @@ void drawShadowedText(QPainter& painter, const QRectF& rect, int flags, const QS
                       const QColor& colour, qreal offset = 1.5);
 
 QByteArray encodeJpeg(const QImage& image, int quality);
+
+/// The asked size within 16..4096 pixels a side, or the fallback when the asked one is empty.
+QSize boundedSize(const QSize& asked, const QSize& fallback);
 
 }  // namespace media

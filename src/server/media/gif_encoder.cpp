@@ -225,7 +225,10 @@ QRect changedRect(const QImage& previous, const QImage& current) {
 
 }  // namespace
 
-QList<QRgb> buildPalette(const QList<QImage>& images, int maxColours) {
+namespace {
+
+/// buildPalette, telling whether the palette holds every colour of the images as it is.
+QList<QRgb> choosePalette(const QList<QImage>& images, int maxColours, bool* exactColours) {
     maxColours = std::clamp(maxColours, 2, 256);
     QHash<QRgb, qint64> exact;
     bool tooMany = false;
@@ -247,8 +250,10 @@ QList<QRgb> buildPalette(const QList<QImage>& images, int maxColours) {
         std::sort(palette.begin(), palette.end());  // hash order differs between runs
         if (palette.isEmpty())
             palette.append(qRgb(0, 0, 0));
+        *exactColours = true;
         return palette;
     }
+    *exactColours = false;
     // Histogram on 5 bits per channel; each cell remembers the mean of its real colours.
     std::vector<qint64> sums(32768 * 4, 0);
     for (const QImage& any : images) {
@@ -276,32 +281,79 @@ QList<QRgb> buildPalette(const QList<QImage>& images, int maxColours) {
     return medianCut(std::move(colours), maxColours);
 }
 
-QImage toIndexed(const QImage& any, const QList<QRgb>& palette) {
-    const QImage image = opaque(any);
-    QImage indexed(image.size(), QImage::Format_Indexed8);
-    indexed.setColorTable(palette);
-    QHash<QRgb, uchar> nearest;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = in[x] | 0xff000000u;
-            auto it = nearest.constFind(c);
-            if (it == nearest.constEnd()) {
-                int best = 0, bestDistance = distance(c, palette[0]);
-                for (int i = 1; i < palette.size() && bestDistance > 0; ++i) {
-                    const int d = distance(c, palette[i]);
-                    if (d < bestDistance) {
-                        best = i;
-                        bestDistance = d;
-                    }
-                }
-                it = nearest.insert(c, uchar(best));
-            }
-            out[x] = *it;
-        }
+}  // namespace
+
+QList<QRgb> buildPalette(const QList<QImage>& images, int maxColours) {
+    bool exact = false;
+    return choosePalette(images, maxColours, &exact);
+}
+
+namespace {
+
+/// Finds the palette entry for a colour. With an exact palette every colour is looked up as it
+/// is; otherwise by its 5-bit-per-channel cell, which is fast for the many shades that
+/// antialiased, gradient-filled frames hold and as close as the median cut's own histogram.
+class PaletteMapper {
+public:
+    PaletteMapper(const QList<QRgb>& palette, bool exact) : palette_(palette), exact_(exact) {
+        if (!exact_)
+            cells_.assign(32768, -1);
     }
-    return indexed;
+
+    uchar operator()(QRgb colour) {
+        colour |= 0xff000000u;
+        if (exact_) {
+            auto it = known_.constFind(colour);
+            if (it == known_.constEnd())
+                it = known_.insert(colour, nearest(colour));
+            return *it;
+        }
+        const int cell =
+            ((qRed(colour) >> 3) << 10) | ((qGreen(colour) >> 3) << 5) | (qBlue(colour) >> 3);
+        if (cells_[cell] < 0) {
+            const QRgb centre = qRgb(((cell >> 10) << 3) | 4, (((cell >> 5) & 31) << 3) | 4,
+                                     ((cell & 31) << 3) | 4);
+            cells_[cell] = nearest(centre);
+        }
+        return uchar(cells_[cell]);
+    }
+
+    QImage map(const QImage& any) {
+        const QImage image = opaque(any);
+        QImage indexed(image.size(), QImage::Format_Indexed8);
+        indexed.setColorTable(palette_);
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            uchar* out = indexed.scanLine(y);
+            for (int x = 0; x < image.width(); ++x)
+                out[x] = (*this)(in[x]);
+        }
+        return indexed;
+    }
+
+private:
+    uchar nearest(QRgb colour) const {
+        int best = 0, bestDistance = distance(colour, palette_[0]);
+        for (int i = 1; i < palette_.size() && bestDistance > 0; ++i) {
+            const int d = distance(colour, palette_[i]);
+            if (d < bestDistance) {
+                best = i;
+                bestDistance = d;
+            }
+        }
+        return uchar(best);
+    }
+
+    const QList<QRgb>& palette_;
+    const bool exact_;
+    QHash<QRgb, uchar> known_;
+    std::vector<qint16> cells_;
+};
+
+}  // namespace
+
+QImage toIndexed(const QImage& image, const QList<QRgb>& palette) {
+    return PaletteMapper(palette, true).map(image);
 }
 
 QByteArray encodeGif(const QList<GifFrame>& frames, int loopCount) {
@@ -314,7 +366,8 @@ QByteArray encodeGif(const QList<GifFrame>& frames, int loopCount) {
             return {};
         images.append(opaque(frame.image));
     }
-    const QList<QRgb> palette = buildPalette(images);
+    bool exactColours = false;
+    const QList<QRgb> palette = choosePalette(images, 256, &exactColours);
     int bits = 1;
     while ((1 << bits) < palette.size())
         ++bits;
@@ -338,8 +391,9 @@ QByteArray encodeGif(const QList<GifFrame>& frames, int loopCount) {
     }
 
     QImage previous;
+    PaletteMapper mapper(palette, exactColours);
     for (int f = 0; f < frames.size(); ++f) {
-        const QImage indexed = toIndexed(images[f], palette);
+        const QImage indexed = mapper.map(images[f]);
         const QRect rect = previous.isNull() ? indexed.rect() : changedRect(previous, indexed);
         previous = indexed;
 

@@ -143,9 +143,9 @@ void drawOnePad(QPainter& p, const PartLook& look) {
     p.setPen(QPen(QColor(255, 255, 255, 40), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(lining);
-    p.setPen(look.accent);
-    p.setFont(mediaFont(9, true));
-    p.drawText(QRectF(-80, 28, 160, 14), Qt::AlignCenter, look.brand);
+    p.setPen(QColor(255, 255, 255, 70));
+    p.setFont(mediaFont(8, true));
+    p.drawText(QRectF(-80, 26, 160, 14), Qt::AlignCenter, look.brand);
 }
 
 void drawBrakePad(QPainter& p, const PartLook& look) {
@@ -298,7 +298,12 @@ void drawSparkPlug(QPainter& p, const PartLook& look) {
     p.setBrush(steel(4));
     p.drawRect(QRectF(-4, -96, 8, 10));
     // Ceramic insulator with ribs.
-    p.setBrush(cylinder(QPointF(-14, 0), QPointF(14, 0), QColor("#fbf9f4").lighter(104)));
+    QLinearGradient ceramic(-14, 0, 14, 0);
+    ceramic.setColorAt(0.0, QColor("#bdb8ae"));
+    ceramic.setColorAt(0.3, QColor("#ffffff"));
+    ceramic.setColorAt(0.55, QColor("#f3f0ea"));
+    ceramic.setColorAt(1.0, QColor("#a9a49a"));
+    p.setBrush(ceramic);
     p.drawRoundedRect(QRectF(-12, -88, 24, 80), 5, 5);
     for (int i = 0; i < 5; ++i)
         p.drawRoundedRect(QRectF(-14, -84 + i * 11, 28, 6), 3, 3);

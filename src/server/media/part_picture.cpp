@@ -42,7 +42,7 @@ QImage renderPartPicture(const PartPictureSpec& spec) {
                                      "#283593", "#f9a825", "#6a1b9a", "#00838f"};
     SeededRandom random(spec.seed);
     const QColor accent = random.pick(accents);
-    const QSize size = spec.size.isValid() ? spec.size : QSize(400, 300);
+    const QSize size = boundedSize(spec.size, QSize(400, 300));
     const qreal w = size.width(), h = size.height();
     const qreal captionHeight = std::max(36.0, h * 0.18);
 

@@ -69,7 +69,7 @@ void drawWheel(QPainter& p, QPointF centre, qreal radius, int spokes) {
 QImage renderPoster(const PosterSpec& spec) {
     SeededRandom random(spec.seed);
     const Scheme& scheme = random.pick(kSchemes);
-    const QSize size = spec.size.isValid() ? spec.size : QSize(600, 400);
+    const QSize size = boundedSize(spec.size, QSize(600, 400));
     const qreal w = size.width(), h = size.height();
     const qreal s = std::min(w / 600.0, h / 400.0);
 
