@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "wire/channel.h"
+
+/// The computer identifier to log in with: `given`, else VARLENTA_COMPUTER_ID, else this
+/// machine's identifier.
+QString loginComputerId(const QString& given);
+
+/// The login record the desktop client would send: the one BuyukGetir returns for the computer
+/// identifier, completed with this workstation's name, user and local address. Throws wire::Error,
+/// also when the server knows no record for the computer.
+QByteArray fetchLoginJson(wire::Channel& channel, const QString& computerId);
