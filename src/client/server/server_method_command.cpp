@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QScopeGuard>
+#include <algorithm>
 
 #include "client/server/row_reader.h"
 #include "wire/error.h"
@@ -116,8 +117,12 @@ void ServerMethodCommand::execute(std::initializer_list<ProxyArgument> arguments
     const auto onFailure = qScopeGuard(releaseConsumed);
     if (instanceOwner) {
         for (const ProxyArgument& argument : arguments) {
-            if (argument.object())
-                consumed.emplace_back(argument.object());
+            wire::TransferRecord* object = argument.object();
+            const bool seen =
+                std::any_of(consumed.begin(), consumed.end(),
+                            [object](const auto& owned) { return owned.get() == object; });
+            if (object && !seen)
+                consumed.emplace_back(object);
         }
     }
 
