@@ -43,6 +43,82 @@ QImage patterned(QSize size, const QList<QRgb>& colours, quint32 seed) {
     return image;
 }
 
+/// Walks the GIF's blocks and decodes each frame's LZW codes the strict way: the stream must
+/// end with the end code right after the frame's last pixel, with no bytes left over. Qt's
+/// reader stops once a frame is full and would not notice a wrong code width at the end.
+/// Returns the number of frames, or -1 with the fault in *fault.
+int strictFrameCount(const QByteArray& gif, QString* fault) {
+    const auto byte = [&](qsizetype i) { return i < gif.size() ? uchar(gif[i]) : 0; };
+    if (!gif.startsWith("GIF89a"))
+        return *fault = QStringLiteral("header"), -1;
+    qsizetype pos = 13;
+    if (byte(10) & 0x80)
+        pos += 3 * (2 << (byte(10) & 7));
+    int frames = 0;
+    while (pos < gif.size()) {
+        const uchar introducer = byte(pos++);
+        if (introducer == 0x3b)
+            return frames;
+        if (introducer == 0x21) {
+            for (++pos; byte(pos) != 0; pos += byte(pos) + 1) {
+            }
+            ++pos;
+            continue;
+        }
+        if (introducer != 0x2c)
+            return *fault = QStringLiteral("block at %1").arg(pos), -1;
+        const int pixels =
+            (byte(pos + 4) | byte(pos + 5) << 8) * (byte(pos + 6) | byte(pos + 7) << 8);
+        pos += 9;
+        const int minCodeSize = byte(pos++);
+        QByteArray data;
+        for (; byte(pos) != 0; pos += byte(pos) + 1)
+            data.append(gif.mid(pos + 1, byte(pos)));
+        ++pos;
+        const int clear = 1 << minCodeSize, end = clear + 1;
+        qsizetype bit = 0;
+        int width = minCodeSize + 1, tableSize = 0, previousLength = -1, decoded = 0;
+        QList<int> lengths;  // only the lengths of the table's strings matter here
+        while (true) {
+            if ((bit + width + 7) / 8 > data.size())
+                return *fault = QStringLiteral("frame %1 has no end code").arg(frames), -1;
+            int code = 0;
+            for (int i = 0; i < width; ++i, ++bit)
+                code |= ((uchar(data[bit / 8]) >> (bit % 8)) & 1) << i;
+            if (code == clear) {
+                lengths = QList<int>(clear + 2, 1);
+                tableSize = clear + 2;
+                width = minCodeSize + 1;
+                previousLength = -1;
+                continue;
+            }
+            if (code == end)
+                break;
+            if (tableSize == 0 || code > tableSize || (code == tableSize && previousLength < 0))
+                return *fault = QStringLiteral("bad code %1 in frame %2").arg(code).arg(frames), -1;
+            const int length = code < tableSize ? lengths[code] : previousLength + 1;
+            if (previousLength >= 0 && tableSize < 4096) {
+                lengths.append(previousLength + 1);
+                ++tableSize;
+            }
+            decoded += length;
+            previousLength = length;
+            if (tableSize == (1 << width) && width < 12)
+                ++width;
+        }
+        if (decoded != pixels)
+            return *fault = QStringLiteral("frame %1: %2 pixels, not %3")
+                                .arg(frames)
+                                .arg(decoded)
+                                .arg(pixels),
+                   -1;
+        if ((bit + 7) / 8 != data.size())
+            return *fault = QStringLiteral("frame %1: bytes after the end code").arg(frames), -1;
+        ++frames;
+    }
+    return *fault = QStringLiteral("no trailer"), -1;
+}
+
 int differingPixels(const QImage& a, const QImage& b) {
     int count = 0;
     for (int y = 0; y < a.height(); ++y)
@@ -79,10 +155,24 @@ private Q_SLOTS:
             colours = {qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(12, 34, 56), qRgb(255, 255, 255)};
         const QImage image = patterned(size, colours, 7);
 
-        const QList<QImage> frames = decodeAll(encodeGif({{image, 0}}));
+        const QByteArray gif = encodeGif({{image, 0}});
+        QString fault;
+        QVERIFY2(strictFrameCount(gif, &fault) == 1, qPrintable(fault));
+        const QList<QImage> frames = decodeAll(gif);
         QCOMPARE(frames.size(), 1);
         QCOMPARE(frames[0].size(), size);
         QCOMPARE(differingPixels(frames[0], image), 0);
+    }
+
+    void everyStreamLengthEndsCleanly() {
+        // The code width may grow right before the end code; only some lengths meet that.
+        const QList<QRgb> colours = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(90, 90, 200)};
+        for (int length = 1; length <= 600; ++length) {
+            const QImage image = patterned(QSize(length, 1), colours, quint32(length));
+            QString fault;
+            QVERIFY2(strictFrameCount(encodeGif({{image, 0}}), &fault) == 1,
+                     qPrintable(QStringLiteral("%1 pixels: %2").arg(length).arg(fault)));
+        }
     }
 
     void animationKeepsFramesDelaysAndLoop() {
@@ -97,8 +187,10 @@ private Q_SLOTS:
 
         int loop = 0;
         QList<int> delays;
-        const QList<QImage> frames = decodeAll(
-            encodeGif({{first, 10}, {second, 20}, {third, 5}, {fourth, 250}}), &loop, &delays);
+        const QByteArray gif = encodeGif({{first, 10}, {second, 20}, {third, 5}, {fourth, 250}});
+        QString fault;
+        QVERIFY2(strictFrameCount(gif, &fault) == 4, qPrintable(fault));
+        const QList<QImage> frames = decodeAll(gif, &loop, &delays);
         QCOMPARE(frames.size(), 4);
         QCOMPARE(loop, -1);  // NETSCAPE2.0 with 0: forever
         QCOMPARE(delays, (QList<int>{100, 200, 50, 2500}));
