@@ -107,6 +107,7 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("title");
         QTest::newRow("announcement") << QSize(600, 400) << "Bahar Kampanyası Başladı";
+        QTest::newRow("with a brake disc") << QSize(600, 400) << "Fren Disklerinde %15";
         QTest::newRow("wide, long title")
             << QSize(800, 450)
             << "Şubat ayı boyunca tüm fren grubu ürünlerinde ek yüzde on iskonto fırsatı";
@@ -122,14 +123,21 @@ private Q_SLOTS:
         spec.footer = QStringLiteral("Varlenta Otomotiv • 0212 555 00 00");
         spec.seed = 3;
         spec.size = size;
+        if (title.startsWith(QStringLiteral("Fren"))) {
+            spec.featuredPart = PartKind::BrakeDisc;
+            spec.featuredBrand = QStringLiteral("KORVEX");
+            spec.seed = 4;
+        }
         const QByteArray jpeg = renderPosterJpeg(spec);
         const Decoded decoded = decode(jpeg);
         QCOMPARE(decoded.format, QByteArray("jpeg"));
         QCOMPARE(decoded.size, size);
         QVERIFY2(jpeg.size() < 120 * 1024, qPrintable(QString::number(jpeg.size())));
         QCOMPARE(renderPosterJpeg(spec), jpeg);
-        saveSample(decoded.first,
-                   QStringLiteral("poster-%1x%2").arg(size.width()).arg(size.height()));
+        saveSample(decoded.first, QStringLiteral("poster-%1")
+                                      .arg(QTest::currentDataTag())
+                                      .replace(u' ', u'-')
+                                      .remove(u','));
     }
 
     void animatedBannersAreLoopingGifs_data() {

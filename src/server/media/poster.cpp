@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 
 #include "server/media/drawing.h"
+#include "server/media/part_drawings.h"
 
 namespace media {
 
@@ -97,7 +98,23 @@ QImage renderPoster(const PosterSpec& spec) {
     glow.setColorAt(0, QColor(255, 255, 255, 45));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillRect(image.rect(), glow);
-    drawWheel(p, QPointF(w - 95 * s, h - 120 * s), 150 * s, random.between(5, 7));
+    if (spec.featuredPart) {
+        const QPointF centre(w - 130 * s, h * 0.56);
+        QRadialGradient spot(centre, 150 * s);
+        spot.setColorAt(0, QColor(255, 255, 255, 150));
+        spot.setColorAt(0.6, QColor(255, 255, 255, 40));
+        spot.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setBrush(spot);
+        p.drawEllipse(centre, 150 * s, 150 * s);
+        p.save();
+        p.translate(centre);
+        p.scale(0.72 * s, 0.72 * s);
+        p.rotate(random.between(-6, 6));
+        drawPart(p, *spec.featuredPart, PartLook{QColor(scheme.from), spec.featuredBrand, &random});
+        p.restore();
+    } else {
+        drawWheel(p, QPointF(w - 95 * s, h - 120 * s), 150 * s, random.between(5, 7));
+    }
 
     const qreal margin = 36 * s;
     const qreal footerHeight = spec.footer.isEmpty() ? 0 : 44 * s;
