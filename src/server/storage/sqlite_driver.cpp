@@ -1,0 +1,75 @@
+#include <QSqlQuery>
+
+#include "server/storage/sql_driver.h"
+
+namespace server {
+namespace {
+
+class SqliteDriver final : public SqlDriver {
+public:
+    QString qtDriverName() const override { return QStringLiteral("QSQLITE"); }
+
+    void configure(QSqlDatabase& db, const DatabaseUrl& url) const override {
+        db.setDatabaseName(url.path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+    }
+
+    void prepareConnection(QSqlDatabase& db) const override {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        // NORMAL keeps every committed transaction after a process crash in WAL mode; only a
+        // power loss may lose the last ones.
+        q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+        q.exec(QStringLiteral("PRAGMA busy_timeout=15000"));
+        q.exec(QStringLiteral("PRAGMA cache_size=-32000"));
+    }
+
+    QString generatedKey() const override { return QStringLiteral("INTEGER PRIMARY KEY"); }
+    // IMMEDIATE takes the write lock at the start, so two writers queue on the busy time-out
+    // instead of one failing when it upgrades a read lock.
+    QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    QString lockRows() const override { return {}; }
+
+    QStringList searchIndexDdl() const override {
+        return {
+            QStringLiteral("CREATE VIRTUAL TABLE stock_search USING fts5(search_text, "
+                           "content='stock', content_rowid='stokno', tokenize='trigram')"),
+            QStringLiteral("CREATE TRIGGER stock_search_ai AFTER INSERT ON stock BEGIN "
+                           "INSERT INTO stock_search(rowid, search_text) "
+                           "VALUES (new.stokno, new.search_text); END"),
+            QStringLiteral("CREATE TRIGGER stock_search_ad AFTER DELETE ON stock BEGIN "
+                           "INSERT INTO stock_search(stock_search, rowid, search_text) "
+                           "VALUES ('delete', old.stokno, old.search_text); END"),
+            QStringLiteral("CREATE TRIGGER stock_search_au AFTER UPDATE OF search_text ON stock "
+                           "BEGIN INSERT INTO stock_search(stock_search, rowid, search_text) "
+                           "VALUES ('delete', old.stokno, old.search_text); "
+                           "INSERT INTO stock_search(rowid, search_text) "
+                           "VALUES (new.stokno, new.search_text); END"),
+        };
+    }
+
+    QString searchStockNumbersSql() const override {
+        return QStringLiteral(
+            "SELECT rowid FROM stock_search WHERE stock_search MATCH ? ORDER BY rowid LIMIT ?");
+    }
+
+    QString searchArgument(const QString& normalised) const override {
+        // One quoted phrase: the trigram tokenizer then matches it as a substring.
+        QString quoted = normalised;
+        quoted.replace(u'"', QStringLiteral("\"\""));
+        return u'"' + quoted + u'"';
+    }
+
+    QStringList resetKeySequence(const QString&, const QString&) const override { return {}; }
+    QStringList afterBulkLoad() const override { return {QStringLiteral("ANALYZE")}; }
+    int maxPlaceholders() const override { return 32000; }
+};
+
+}  // namespace
+
+std::unique_ptr<SqlDriver> makeSqliteDriver() {
+    return std::make_unique<SqliteDriver>();
+}
+
+}  // namespace server
