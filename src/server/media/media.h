@@ -6,10 +6,18 @@
 //
 // Every function here is pure: it reads only its argument, keeps no state and touches no
 // database or socket, so the same input always gives the same bytes (PDFs aside, which carry
-// their creation time). Functions that draw text (everything but encodeGif and pictureHexText)
-// need a QGuiApplication to exist, on any platform plugin ("offscreen" on a server); once it
-// exists they may run on any thread, several at a time. Text is set in DejaVu Sans, which
-// covers the Turkish letters.
+// their creation time).
+//
+// The renderers (renderPartPicture*, renderPoster*, renderBanner*, render*Bitmap, render*Pdf)
+// draw text and so need a QGuiApplication to exist, on any platform plugin ("offscreen" on a
+// server); once it exists they may run on any thread, several at a time. encodeGif,
+// buildPalette, toIndexed, pictureHexText, formatMoney, maskCardNumber and partKindFor need
+// nothing. Text is set in DejaVu Sans (fonts-dejavu-core), which covers the Turkish letters.
+//
+// Sizes that suit the client: part pictures 400 x 300 (the basket dialog scales them),
+// posters 600 x 400 (announcement cells and the advertisement box), header banner 409 x 100,
+// the upper strip a wide GIF such as 1200 x 60, the lower strip a wide bitmap such as 900 x 40
+// (that client loads a bitmap there, not a GIF).
 
 #include "server/media/banner.h"
 #include "server/media/card_receipt_pdf.h"
