@@ -396,6 +396,11 @@ void ClientTable::setDisplayFormat(int col, const QString& format) {
 }
 
 void ClientTable::loadFromReader(const ClientTable& reader) {
+    if (&reader == this) {
+        const ClientTable copy(reader);
+        loadFromReader(copy);
+        return;
+    }
     close();
     Storage& mine = *d_;
     const Storage& theirs = reader.storage();
