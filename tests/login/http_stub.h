@@ -9,7 +9,7 @@
 /// prepared response and counts the requests.
 class HttpStub : public QObject {
 public:
-    enum class Mode { WithLength, WithoutLength, NotFound, Slow };
+    enum class Mode { WithLength, WithoutLength, NotFound, Slow, SlowNotFound };
 
     HttpStub(Mode mode, QByteArray body) : mode_(mode), body_(std::move(body)) {
         server_.listen(QHostAddress::LocalHost, 0);
@@ -27,6 +27,7 @@ public:
     }
     void stop() { server_.close(); }  ///< the address then refuses connections
     int requests() const { return requests_; }
+    QByteArray firstRequest() const { return firstRequest_; }
     QByteArray lastRequest() const { return lastRequest_; }
 
 private:
@@ -38,9 +39,20 @@ private:
         }
         ++requests_;
         lastRequest_ = buffer;
+        if (firstRequest_.isEmpty()) {
+            firstRequest_ = buffer;
+        }
         pending_.remove(socket);
+        respond(socket, mode_);
+    }
+
+    void respond(QTcpSocket* socket, Mode mode) {
         const QByteArray length = "Content-Length: " + QByteArray::number(body_.size()) + "\r\n";
-        switch (mode_) {
+        switch (mode) {
+            case Mode::SlowNotFound:
+                QTimer::singleShot(300, socket,
+                                   [this, socket] { respond(socket, Mode::NotFound); });
+                break;
             case Mode::NotFound:
                 socket->write(
                     "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n"
@@ -73,5 +85,6 @@ private:
     QTcpServer server_;
     QHash<QTcpSocket*, QByteArray> pending_;
     int requests_ = 0;
+    QByteArray firstRequest_;
     QByteArray lastRequest_;
 };

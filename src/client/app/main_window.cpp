@@ -13,6 +13,7 @@
 #include "client/app/configuration.h"
 #include "client/app/error_display.h"
 #include "client/app/process_end.h"
+#include "client/app/theme.h"
 #include "client/app/workstation/identity.h"
 #include "client/login/giris_form.h"
 #include "client/login/kullanici_kayit.h"
@@ -23,10 +24,7 @@ namespace app {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Varlenta B2B Programı"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    setFont(uiFont(13, true));
     resize(1350, 652);
 
     buildGeneralMenu();

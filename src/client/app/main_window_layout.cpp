@@ -10,19 +10,13 @@
 
 #include "client/app/artwork.h"
 #include "client/app/main_window.h"
+#include "client/app/theme.h"
 #include "client/app/upper_case_edit.h"
 #include "client/app/wait_animation.h"
 #include "client/ui/stock_state.h"
 
 namespace app {
 namespace {
-
-QFont tahoma(int pixels, bool bold) {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -64,6 +58,8 @@ QWidget* TForm1::buildHeader() {
         rows[row].second->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         rows[row].second->setStyleSheet(QStringLiteral("color: #0d7f86;"));
         rows[row].second->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Long names are cut at the window's edge rather than widening the window.
+        rows[row].second->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         grid->addWidget(caption, row, 0);
         grid->addWidget(rows[row].second, row, 1);
     }
@@ -113,7 +109,7 @@ QWidget* TForm1::buildSearchBar() {
 
     araedit = new QLineEdit(panel);
     araedit->setObjectName(QStringLiteral("araedit"));
-    araedit->setFont(tahoma(20, false));
+    araedit->setFont(uiFont(20));
     araedit->setFixedSize(340, 29);
     araedit->setPlaceholderText(QStringLiteral("Stok kodu veya adı"));
     forceUpperCase(araedit);
@@ -124,8 +120,8 @@ QWidget* TForm1::buildSearchBar() {
         b->setToolTip(hint);
         b->setIcon(artworkIcon(icon, QSize(22, 22)));
         b->setIconSize(QSize(22, 22));
-        b->setFixedSize(32, 29);
-        b->setAutoRaise(true);
+        b->setFixedSize(34, 29);
+        b->setStyleSheet(QStringLiteral("QToolButton { padding: 2px; }"));
         return b;
     };
     SpeedButton2 =

@@ -1,13 +1,20 @@
 // The start-up load: one background call whose worker runs the steps one after another.
+#include <QPointer>
+
 #include "client/app/async.h"
 #include "client/app/main_window.h"
 
 namespace app {
 
 void TForm1::AcilisYuklemesiBaslat() {
-    Async([this] {
+    QPointer<TForm1> window(this);
+    Async([window] {
         // The header is written on the main thread; the worker waits for it.
-        Synchronize([this] { AnaBilgiAl(); });
+        Synchronize([window] {
+            if (window) {
+                window->AnaBilgiAl();
+            }
+        });
     })->Await([] {}, this);
 }
 

@@ -53,7 +53,7 @@ QPalette lightPalette() {
 const char* const kStyleSheet = R"(
 QTabWidget::pane { border: 1px solid #b0bec5; border-top: 3px solid #0d7f86; background: #ffffff; }
 QTabBar::tab {
-    color: #ffffff; font-weight: bold; min-width: 120px; min-height: 36px; padding: 2px 12px;
+    color: #ffffff; font-weight: bold; min-width: 120px; min-height: 39px; padding: 0px 8px;
     margin-right: 2px; border-top-left-radius: 5px; border-top-right-radius: 5px;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5fb9bd, stop:1 #3e979c);
 }
@@ -88,10 +88,18 @@ void applyTheme(QApplication& application) {
         application.setStyle(fusion);
     }
     application.setPalette(lightPalette());
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    application.setFont(font);
+    application.setFont(uiFont(13));
     application.setStyleSheet(QString::fromLatin1(kStyleSheet));
+}
+
+QFont uiFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Tahoma"));
+    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive)) {
+        font.setStretch(QFont::SemiCondensed);
+    }
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
 }
 
 void initResources() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+
 class QApplication;
 
 namespace app {
@@ -9,6 +11,10 @@ namespace app {
 /// letters (the layouts' "Tahoma" and "Arial" are mapped to DejaVu when they are not installed).
 /// A missing style leaves the default look; nothing is reported.
 void applyTheme(QApplication& application);
+
+/// The program's text font ("Tahoma" of the layouts) at a pixel size. Where Tahoma is not
+/// installed its stand-in is drawn semi-condensed, close to Tahoma's narrow letters.
+QFont uiFont(int pixelSize, bool bold = false);
 
 /// Loads the program's own artwork (":/app/..."); needed once because the client is a static
 /// library.

@@ -19,6 +19,7 @@
 
 #include "client/app/configuration.h"
 #include "client/app/process_end.h"
+#include "client/app/theme.h"
 #include "client/app/workstation/money.h"
 #include "client/ui/mesaj_goster.h"
 
@@ -60,15 +61,11 @@ Tdosyaindir::Tdosyaindir(QWidget* owner, int serverVersion) : QDialog(owner) {
     setWindowTitle(QStringLiteral("Dosya İndir"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setFixedSize(543, 309);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(app::uiFont(11));
 
     sLabel1 = new QLabel(this);
     sLabel1->setObjectName(QStringLiteral("sLabel1"));
-    QFont big(QStringLiteral("Tahoma"));
-    big.setPixelSize(27);
-    sLabel1->setFont(big);
+    sLabel1->setFont(app::uiFont(27));
     sLabel1->setStyleSheet(QStringLiteral("color: #2f4f4f;"));
     sLabel1->setAlignment(Qt::AlignCenter);
     sLabel1->setWordWrap(true);
@@ -80,10 +77,7 @@ Tdosyaindir::Tdosyaindir(QWidget* owner, int serverVersion) : QDialog(owner) {
     auto* panel = new QWidget(this);
     bilgi = new QLabel(panel);
     bilgi->setObjectName(QStringLiteral("bilgi"));
-    QFont bold(QStringLiteral("Tahoma"));
-    bold.setPixelSize(13);
-    bold.setBold(true);
-    bilgi->setFont(bold);
+    bilgi->setFont(app::uiFont(13, true));
     ProgressBar1 = new QProgressBar(panel);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setTextVisible(false);

@@ -14,6 +14,7 @@
 #include "client/app/configuration.h"
 #include "client/app/error_display.h"
 #include "client/app/process_end.h"
+#include "client/app/theme.h"
 #include "client/app/upper_case_edit.h"
 #include "client/app/wait_animation.h"
 #include "client/app/workstation/folders.h"
@@ -50,10 +51,7 @@ Tgirisform::Tgirisform(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(368, 550);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    setFont(app::uiFont(13, true));
 
     constexpr int left = 44;
     constexpr int width = 280;
@@ -97,9 +95,7 @@ Tgirisform::Tgirisform(QWidget* owner) : QDialog(owner) {
     adresLabel = new QLabel(this);
     adresLabel->setObjectName(QStringLiteral("adresLabel"));
     adresLabel->setAlignment(Qt::AlignCenter);
-    QFont small(QStringLiteral("Tahoma"));
-    small.setPixelSize(11);
-    adresLabel->setFont(small);
+    adresLabel->setFont(app::uiFont(12));
     adresLabel->setStyleSheet(QStringLiteral("color: #455a64;"));
     adresLabel->setText(
         QStringLiteral("Varlenta Otomotiv Yedek Parça San. ve Tic. A.Ş.\n"

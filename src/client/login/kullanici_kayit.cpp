@@ -9,6 +9,7 @@
 
 #include "client/app/configuration.h"
 #include "client/app/error_display.h"
+#include "client/app/theme.h"
 #include "client/server/baglanti_kur.h"
 #include "client/server/server_connection.h"
 #include "client/server/server_methods_client.h"
@@ -40,10 +41,7 @@ Tkullanicikayit::Tkullanicikayit(QWidget* owner, const TSonucBilgisi& bilgi,
     Bilgim.Kopyala(bilgi);
     setObjectName(QStringLiteral("kullanicikayit"));
     resize(705, 514);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    setFont(app::uiFont(13, true));
 
     lblid = new QLabel(this);
     lblid->setObjectName(QStringLiteral("lblid"));

@@ -1,0 +1,309 @@
+// The main window: layout, tabs, menus, quit confirmation, roles, and the real start-up against a
+// varlenta-server with a demo database.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "client/app/configuration.h"
+#include "client/app/main_window.h"
+#include "client/app/process_end.h"
+#include "client/app/tab_load.h"
+#include "client/app/theme.h"
+#include "client/app/wait_animation.h"
+#include "client/login/giris_form.h"
+#include "client/server/baglanti_kur.h"
+#include "client/ui/grid/data_grid.h"
+#include "client/ui/test_support/scripted_messages.h"
+#include "support/demo_server.h"
+#include "support/modal.h"
+#include "support/screenshot.h"
+
+namespace {
+
+QStringList actionTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* a : menu->actions()) {
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    }
+    return texts;
+}
+
+struct EndRecorder {
+    EndRecorder() {
+        previous = app::setProcessEndHook([this](int c) { codes << c; });
+    }
+    ~EndRecorder() { app::setProcessEndHook(previous); }
+    app::ProcessEndHook previous;
+    QList<int> codes;
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void layoutTabsAndMenus();
+    void quitConfirmation_data();
+    void quitConfirmation();
+    void roleVisibility_data();
+    void roleVisibility();
+    void representativeLine();
+    void failingLoadRestoresWindowBeforeMessage();
+    void loginAndStartUp_data();
+    void loginAndStartUp();
+    void cancelledLoginNeverShowsWindow();
+
+private:
+    std::unique_ptr<DemoServer> server_;
+    QTemporaryDir home_;
+};
+
+void TestMainWindow::initTestCase() {
+    app::initResources();
+    app::applyTheme(*qApp);
+    setConnectionRetryPause([](int) {});
+    qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral("config")).toUtf8());
+    server_ = std::make_unique<DemoServer>();
+    QVERIFY2(server_->started(), qPrintable(server_->error()));
+}
+
+void TestMainWindow::init() {
+    app::setConfiguration(
+        app::Configuration::fromOverrides({QStringLiteral("--server"), server_->address()}, {}));
+}
+
+void TestMainWindow::layoutTabsAndMenus() {
+    app::TForm1 form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Varlenta B2B Programı"));
+    auto* pages = form.findChild<QTabWidget*>(QStringLiteral("sPageControl1"));
+    QVERIFY(pages);
+    const QStringList names = {"sstoklistesi",    "ssepet",        "sonceki",
+                               "sccariekstre",    "syeniler",      "skampanyali",
+                               "sTabSheetduyuru", "sTabbakiyeler", "ss"};
+    const QStringList captions = {"Stok Listesi", "Sepet",        "Önceki Siparişler",
+                                  "Cari Ekstre",  "Yeni Stoklar", "Kampanyalı Stoklar",
+                                  "Duyurular",    "Bakiyeler",    "Sanal Pos"};
+    QCOMPARE(pages->count(), names.size());
+    for (int i = 0; i < pages->count(); ++i) {
+        QCOMPARE(pages->widget(i)->objectName(), names[i]);
+        QCOMPARE(pages->tabText(i), captions[i]);
+        QVERIFY(!pages->tabIcon(i).isNull());
+    }
+    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("sstoklistesi"));
+
+    for (const char* grid :
+         {"cxGrid1", "cxGrid2", "cxGrid3", "cxGrid5", "cxGrid6", "cxkampanyali", "cxGridduyuru"}) {
+        QVERIFY2(form.findChild<ui::DataGrid*>(QLatin1String(grid)), grid);
+    }
+    for (const char* view :
+         {"cxGrid1DBTableView1", "cxGridDBTableView1", "cxGridDBTableView2", "cxGridDBTableView4",
+          "cxGridDBTableView5", "cxGridDBTableViewkampanyali", "cxGridduyuruBandedDuyuru"}) {
+        QVERIFY2(form.findChild<QWidget*>(QLatin1String(view)), view);
+    }
+    for (const char* hidden : {"musteritus", "gifstokara", "gifyeniler", "gifkampanyali",
+                               "gifduyuru", "gifoncekiler", "gifekstre", "RealTimeMarquee1"}) {
+        auto* w = form.findChild<QWidget*>(QLatin1String(hidden));
+        QVERIFY2(w && w->isHidden(), hidden);
+    }
+    QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("musteritus"))->text(),
+             QStringLiteral("Başka Cari Seç"));
+    QCOMPARE(form.findChild<QWidget*>(QStringLiteral("Panel1"))->height(), 100);
+
+    auto* menu = form.findChild<QMenu*>(QStringLiteral("Genelmenu"));
+    QCOMPARE(actionTexts(menu),
+             (QStringList{"Mail Gönder", "-", "Şifre Değiştirme İsteği", "-",
+                          form.webadresi1->text(), "-", "Çıkış", "-", "Raporlar"}));
+    QVERIFY(!form.R1->isVisible());
+    QCOMPARE(actionTexts(form.findChild<QMenu*>(QStringLiteral("popstok"))),
+             (QStringList{"Sepete Ekle", "Sipariş Bakiyeleriniz", "Siparişleri Göster"}));
+    QCOMPARE(actionTexts(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
+             (QStringList{"Satır Değiştir", "Satır Sil", "Hepsini Sil"}));
+    QCOMPARE(actionTexts(form.findChild<QMenu*>(QStringLiteral("poponceki"))),
+             (QStringList{"Siparişi İncele", "Sipariş Bakiyeleriniz", "Tüm Siparişler"}));
+    QCOMPARE(actionTexts(form.findChild<QMenu*>(QStringLiteral("popekstre"))),
+             (QStringList{"Hareket İncele"}));
+
+    QStringList legend;
+    for (int state : {1, 2, 3, 5, 4, 0}) {
+        legend << form.findChild<QLabel*>(u"legend"_qs + QString::number(state))->text();
+    }
+    QCOMPARE(legend, (QStringList{" Stok mevcut  ", " Telefon Açınız  ", " Yolda  ",
+                                  " Tedarik Sürecinde ", " Özel Sipariş  ", " Yok  "}));
+}
+
+void TestMainWindow::quitConfirmation_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("Çıkış, Hayır") << true << false;
+    QTest::newRow("Çıkış, Evet") << true << true;
+    QTest::newRow("close box, Hayır") << false << false;
+    QTest::newRow("close box, Evet") << false << true;
+}
+
+void TestMainWindow::quitConfirmation() {
+    QFETCH(bool, byMenu);
+    QFETCH(bool, confirm);
+    ui::ScriptedMessages messages;
+    messages.answer(confirm ? ui::ModalSonuc::Evet : ui::ModalSonuc::Hayir);
+    EndRecorder end;
+    app::TForm1 form;
+    form.show();
+    form.sPageControl1->setCurrentWidget(form.ssepet);
+    if (byMenu) {
+        form.G1->trigger();
+    } else {
+        form.close();
+    }
+    QCOMPARE(messages.count(), 1);
+    const ui::GosterilenMesaj& asked = messages.last();
+    QCOMPARE(asked.metin, QStringLiteral("Programdan Çıkmak İstiyor musunuz ?"));
+    QCOMPARE(asked.baslik, QStringLiteral("Soru"));
+    QCOMPARE(asked.dugmeler,
+             (QList<ui::MesajDugmesi>{ui::MesajDugmesi::Evet, ui::MesajDugmesi::Hayir}));
+    QCOMPARE(asked.odak, ui::MesajDugmesi::Evet);
+    QCOMPARE(end.codes, confirm ? QList<int>{0} : QList<int>{});
+    if (!confirm) {
+        // Hayır leaves everything as it was.
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.sPageControl1->currentWidget(), form.ssepet);
+    }
+}
+
+void TestMainWindow::roleVisibility_data() {
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("staff");
+    QTest::addColumn<bool>("campaignTab");
+    QTest::newRow("1") << 1 << true << true;
+    QTest::newRow("2") << 2 << true << true;
+    QTest::newRow("3") << 3 << false << true;
+    QTest::newRow("4") << 4 << false << false;
+    QTest::newRow("other") << 7 << false << true;
+}
+
+void TestMainWindow::roleVisibility() {
+    QFETCH(int, role);
+    QFETCH(bool, staff);
+    QFETCH(bool, campaignTab);
+    app::TForm1 form;
+    form.sbilgi.SetMusteriTipi(role);
+    form.RolGorunurluguUygula();
+    QCOMPARE(form.musteritus->isVisibleTo(&form), staff);
+    QCOMPARE(form.R1->isVisible(), staff);
+    QCOMPARE(form.sPageControl1->isTabVisible(form.sPageControl1->indexOf(form.skampanyali)),
+             campaignTab);
+}
+
+void TestMainWindow::representativeLine() {
+    app::TForm1 form;
+    form.sbilgi.SetADI(QStringLiteral("MUSTERI"));
+    form.sbilgi.SetCariAdi(QStringLiteral("Öztürk Oto"));
+    form.sbilgi.SetSaticiAdi(QStringLiteral("Ahmet"));
+    form.AnaBilgiAl();
+    QCOMPARE(form.kullanicilbl->text(), QStringLiteral("MUSTERI"));
+    QCOMPARE(form.cariadilbl->text(), QStringLiteral("Öztürk Oto"));
+    QCOMPARE(form.saticilbl->text(), QStringLiteral("Ahmet Telefonu:  email: "));
+}
+
+void TestMainWindow::failingLoadRestoresWindowBeforeMessage() {
+    ui::ScriptedMessages messages;
+    app::TForm1 form;
+    form.bagc.HostName = QStringLiteral("127.0.0.1");
+    form.bagc.Port = QStringLiteral("1");  // nobody listens there
+    form.show();
+    bool restoredAtMessage = false;
+    ui::MesajYanitlayici scripted = ui::mesajYanitlayiciKur({});
+    ui::mesajYanitlayiciKur([&](const ui::GosterilenMesaj& m) {
+        restoredAtMessage =
+            form.cxGrid6->isEnabled() && form.gifyeniler->isHidden() && form.cxGrid6->isAttached();
+        return scripted(m);
+    });
+    app::TabLoad load({form.gifyeniler, form.cxGrid6, [&] { form.cxGrid6->detach(); },
+                       [&] { form.cxGrid6->attach(&form.YENILER); }});
+    auto clone = std::shared_ptr<ServerConnection>(form.bagc.clone());
+    QVERIFY(load.start(&form, [clone] { return BaglantiKur(*clone, false); }));
+    QVERIFY(form.gifyeniler->isVisibleTo(&form));
+    QVERIFY(!form.cxGrid6->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(messages.count(), 1, 30000);
+    ui::mesajYanitlayiciKur(scripted);
+    QCOMPARE(messages.last().metin,
+             QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"));
+    QVERIFY(restoredAtMessage);
+}
+
+void TestMainWindow::loginAndStartUp_data() {
+    QTest::addColumn<QString>("computer");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("customer 1366") << "DEMO-3"
+                                   << "MUSTERI"
+                                   << "MUSTERI3" << QSize(1366, 768);
+    QTest::newRow("customer 1920") << "DEMO-3"
+                                   << "MUSTERI"
+                                   << "MUSTERI3" << QSize(1920, 1080);
+    QTest::newRow("representative 1366") << "DEMO-1"
+                                         << "TEMSILCI"
+                                         << "TEMSILCI1" << QSize(1366, 768);
+    QTest::newRow("role 4 1366") << "DEMO-4"
+                                 << "BAYI"
+                                 << "BAYI4" << QSize(1366, 768);
+}
+
+void TestMainWindow::loginAndStartUp() {
+    QFETCH(QString, computer);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QSize, size);
+    ui::ScriptedMessages messages;
+    EndRecorder end;
+    auto config = app::configuration();
+    config.computerId = computer;
+    app::setConfiguration(config);
+
+    app::TForm1 form;
+    bool windowHiddenDuringLogin = false;
+    testsupport::whenModalOpens<login::Tgirisform>([&](login::Tgirisform* dialog) {
+        windowHiddenDuringLogin = !form.isVisible();
+        dialog->findChild<QLineEdit*>(QStringLiteral("adi"))->setText(name);
+        dialog->findChild<QLineEdit*>(QStringLiteral("sifre"))->setText(password);
+        dialog->Button1Click();
+    });
+    QVERIFY(form.FormCreate());
+    QVERIFY(windowHiddenDuringLogin);
+    QVERIFY(end.codes.isEmpty());
+    QCOMPARE(form.sbilgi.ADI(), name);
+    QCOMPARE(form.webadresi1->text(), QStringLiteral("127.0.0.1"));
+
+    form.resize(size);
+    form.show();
+    // The start-up load writes the header from the login record.
+    QTRY_COMPARE(form.kullanicilbl->text(), name);
+    QVERIFY(!form.cariadilbl->text().isEmpty() || form.sbilgi.MusteriTipi() <= 2);
+    QVERIFY(form.saticilbl->text().contains(u" Telefonu: "_qs));
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(form.focusWidget(), form.araedit);
+    testsupport::saveScreenshot(
+        &form, u"ana_pencere_"_qs + computer + u'_' + QString::number(size.width()));
+}
+
+void TestMainWindow::cancelledLoginNeverShowsWindow() {
+    ui::ScriptedMessages messages;
+    EndRecorder end;
+    app::TForm1 form;
+    testsupport::whenModalOpens<login::Tgirisform>(
+        [](login::Tgirisform* dialog) { dialog->reject(); });  // the dialog's close box
+    QVERIFY(!form.FormCreate());
+    QCOMPARE(end.codes, QList<int>{0});
+    QVERIFY(!form.isVisible());
+    QCOMPARE(messages.count(), 0);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
