@@ -25,7 +25,11 @@ public:
         q.exec(QStringLiteral("PRAGMA cache_size=-32000"));
     }
 
-    QString generatedKey() const override { return QStringLiteral("INTEGER PRIMARY KEY"); }
+    // AUTOINCREMENT: a deleted line's number is never given to a new line, so a client holding an
+    // old number cannot reach someone else's new line with it.
+    QString generatedKey() const override {
+        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    }
     // IMMEDIATE takes the write lock at the start, so two writers queue on the busy time-out
     // instead of one failing when it upgrades a read lock.
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
