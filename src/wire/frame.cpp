@@ -92,18 +92,9 @@ public:
         if (flags & ~kNullFlag)
             throwProtocolError(QStringLiteral("Unknown value flags %1").arg(flags));
         if (flags & kNullFlag) {
-            switch (kind) {
-                case Kind::Record:
-                case Kind::JsonArray:
-                case Kind::RowReader:
-                case Kind::TablePacket:
-                case Kind::Stream:
-                case Kind::Any:
-                    return Value::null(kind);
-                default:
-                    throwProtocolError(
-                        QStringLiteral("A %1 value cannot be null").arg(kindName(kind)));
-            }
+            if (!isReferenceKind(kind))
+                throwProtocolError(QStringLiteral("A %1 value cannot be null").arg(kindName(kind)));
+            return Value::null(kind);
         }
         switch (kind) {
             case Kind::None:

@@ -39,8 +39,6 @@ QString kindName(Kind kind) {
     return QStringLiteral("kind %1").arg(int(kind));
 }
 
-namespace {
-
 bool isReferenceKind(Kind kind) {
     switch (kind) {
         case Kind::Record:
@@ -55,6 +53,8 @@ bool isReferenceKind(Kind kind) {
     }
 }
 
+namespace {
+
 [[noreturn]] void throwWrongKind(Kind actual, const char* wanted) {
     throw Error(QString::fromLatin1(kConversionErrorClass),
                 QStringLiteral("A %1 value cannot be read as %2")
@@ -64,96 +64,49 @@ bool isReferenceKind(Kind kind) {
 }  // namespace
 
 Value Value::text(const QString& value) {
-    Value v;
-    v.kind_ = Kind::Text;
-    v.data_ = value;
-    return v;
+    return Value(Kind::Text, value);
 }
-
 Value Value::integer(qint32 value) {
-    Value v;
-    v.kind_ = Kind::Integer;
-    v.data_ = value;
-    return v;
+    return Value(Kind::Integer, value);
 }
-
 Value Value::longInteger(qint64 value) {
-    Value v;
-    v.kind_ = Kind::LongInteger;
-    v.data_ = value;
-    return v;
+    return Value(Kind::LongInteger, value);
 }
-
 Value Value::real(double value) {
-    Value v;
-    v.kind_ = Kind::Real;
-    v.data_ = value;
-    return v;
+    return Value(Kind::Real, value);
 }
-
 Value Value::date(double oleDate) {
-    Value v;
-    v.kind_ = Kind::Date;
-    v.data_ = oleDate;
-    return v;
+    return Value(Kind::Date, oleDate);
 }
-
 Value Value::boolean(bool value) {
-    Value v;
-    v.kind_ = Kind::Boolean;
-    v.data_ = value;
-    return v;
+    return Value(Kind::Boolean, value);
 }
-
 Value Value::record(QByteArray json) {
-    Value v;
-    v.kind_ = Kind::Record;
-    v.data_ = std::move(json);
-    return v;
+    return Value(Kind::Record, std::move(json));
 }
-
 Value Value::jsonArray(QByteArray json) {
-    Value v;
-    v.kind_ = Kind::JsonArray;
-    v.data_ = std::move(json);
-    return v;
+    return Value(Kind::JsonArray, std::move(json));
+}
+Value Value::stream(QByteArray bytes) {
+    return Value(Kind::Stream, std::move(bytes));
+}
+Value Value::any(QByteArray json) {
+    return Value(Kind::Any, std::move(json));
 }
 
 Value Value::table(Kind kind, std::shared_ptr<const ClientTable> table) {
     if (kind != Kind::RowReader && kind != Kind::TablePacket)
         throwWrongKind(kind, "table");
-    Value v;
-    v.kind_ = kind;
-    v.null_ = !table;
-    v.data_ = std::move(table);
-    return v;
-}
-
-Value Value::stream(QByteArray bytes) {
-    Value v;
-    v.kind_ = Kind::Stream;
-    v.data_ = std::move(bytes);
-    return v;
-}
-
-Value Value::any(QByteArray json) {
-    Value v;
-    v.kind_ = Kind::Any;
-    v.data_ = std::move(json);
-    return v;
+    const bool null = !table;
+    return Value(kind, std::move(table), null);
 }
 
 Value Value::null(Kind kind) {
     if (!isReferenceKind(kind))
         throwWrongKind(kind, "null");
-    Value v;
-    v.kind_ = kind;
-    v.null_ = true;
     if (kind == Kind::RowReader || kind == Kind::TablePacket)
-        v.data_ = std::shared_ptr<const ClientTable>();
-    else
-        v.data_ = QByteArray();
-    return v;
+        return Value(kind, std::shared_ptr<const ClientTable>(), true);
+    return Value(kind, QByteArray(), true);
 }
 
 bool Value::isNull() const {

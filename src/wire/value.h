@@ -28,6 +28,8 @@ enum class Kind : quint8 {
 };
 
 QString kindName(Kind kind);
+/// The kinds whose values may be null: Record, JsonArray, RowReader, TablePacket, Stream, Any.
+bool isReferenceKind(Kind kind);
 
 /// One value on the wire: a kind and its content. Records, JSON arrays and streams keep their
 /// bytes; tables are shared read-only. A record, JSON array, table or stream may be null.
@@ -63,11 +65,14 @@ public:
     std::shared_ptr<const ClientTable> toTable() const;  ///< RowReader or TablePacket
 
 private:
+    using Data = std::variant<std::monostate, QString, qint32, qint64, double, bool, QByteArray,
+                              std::shared_ptr<const ClientTable>>;
+    Value(Kind kind, Data data, bool null = false)
+        : kind_(kind), null_(null), data_(std::move(data)) {}
+
     Kind kind_ = Kind::None;
     bool null_ = false;
-    std::variant<std::monostate, QString, qint32, qint64, double, bool, QByteArray,
-                 std::shared_ptr<const ClientTable>>
-        data_;
+    Data data_;
 };
 
 }  // namespace wire
