@@ -79,7 +79,14 @@ void addStockRow(TableBuilder& table, const QSqlQuery& q, const DiscountChain& a
     const Kurus net = netUnitPrice(fiyat, chain);
     const double totalRate =
         liste > 0 ? std::round((1.0 - double(net) / double(liste)) * 10000.0) / 100.0 : 0.0;
-    const QString yazi = campaign ? QStringLiteral("%%1").arg(totalRate, 0, 'g', 4) : chain.text();
+    static thread_local DiscountChain lastChain{-1, -1, -1, -1};
+    static thread_local QString lastText;
+    if (!campaign && (chain.ind1 != lastChain.ind1 || chain.ind2 != lastChain.ind2 ||
+                      chain.ind3 != lastChain.ind3 || chain.ind4 != lastChain.ind4)) {
+        lastChain = chain;
+        lastText = chain.text();
+    }
+    const QString yazi = campaign ? QStringLiteral("%%1").arg(totalRate, 0, 'g', 4) : lastText;
     table.add({q.value(0),
                q.value(1),
                q.value(2),

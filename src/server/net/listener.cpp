@@ -138,7 +138,9 @@ struct Listener::Impl {
     }
 
     void acceptAll() {
-        for (;;) {
+        // A bounded batch: with clients reconnecting as fast as they are served, an endless accept
+        // loop would never get back to the answers and closes waiting in the event loop.
+        for (int batch = 0; batch < 32; ++batch) {
             const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
             if (fd < 0) {
                 if (errno == EINTR)
