@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "wire/records/transfer_record.h"
+
 namespace {
 
 QByteArray compact(const QJsonValue& value) {
@@ -62,37 +64,45 @@ QJsonValue tableJson(const wire::ClientTable& table) {
     return QJsonObject{{u"columns"_qs, columns}, {u"rows"_qs, rows}};
 }
 
-QJsonValue valueJson(const wire::Value& value) {
+QByteArray valueText(const wire::Value& value, const QString& recordType) {
     using wire::Kind;
     if (value.isNull())
-        return QJsonValue::Null;
+        return "null";
     switch (value.kind()) {
         case Kind::Text:
-            return value.toText();
+            return compact(value.toText());
         case Kind::Integer:
-            return value.toInteger();
+            return compact(value.toInteger());
         case Kind::LongInteger:
-            return value.toLongInteger();
+            return compact(value.toLongInteger());
         case Kind::Real:
         case Kind::Date:
-            return value.toReal();
+            return compact(value.toReal());
         case Kind::Boolean:
-            return value.toBoolean();
-        case Kind::Record:
+            return value.toBoolean() ? "true" : "false";
+        case Kind::Record: {
+            // Read and written again: the record form fixes the order of its members and fields,
+            // which a JSON object of Qt would sort. What the client could not read fails here too.
+            const std::unique_ptr<wire::TransferRecord> record =
+                wire::recordFromJson(value.bytes());
+            if (!record)
+                return "null";
+            if (!recordType.isEmpty() && record->typeName() != recordType)
+                wire::throwUnexpectedRecordType(record->typeName(), recordType);
+            return wire::recordToJson(*record);
+        }
         case Kind::JsonArray:
         case Kind::Any:
-            return parsedJson(value.bytes());
+            return compact(parsedJson(value.bytes()));
         case Kind::RowReader:
         case Kind::TablePacket:
-            return tableJson(*value.toTable());
+            return compact(tableJson(*value.toTable()));
         case Kind::Stream:
-            return QJsonObject{
-                {u"size"_qs, qint64(value.bytes().size())},
-                {u"sha256"_qs,
-                 QString::fromLatin1(
-                     QCryptographicHash::hash(value.bytes(), QCryptographicHash::Sha256).toHex())}};
+            return "{\"size\":" + QByteArray::number(value.bytes().size()) + ",\"sha256\":\"" +
+                   QCryptographicHash::hash(value.bytes(), QCryptographicHash::Sha256).toHex() +
+                   "\"}";
         default:
-            return QJsonValue::Null;
+            return "null";
     }
 }
 
@@ -104,7 +114,8 @@ QByteArray answerJson(const wire::MethodSpec& method, const wire::MethodAnswer& 
             continue;
         if (!outs.isEmpty())
             outs += ',';
-        outs += compact(param.name) + ':' + compact(valueJson(answer.outs.at(next++)));
+        outs += compact(param.name) + ':' + valueText(answer.outs.at(next++), param.recordType);
     }
-    return "{\"result\":" + compact(valueJson(answer.result)) + ",\"out\":{" + outs + "}}";
+    return "{\"result\":" + valueText(answer.result, method.resultRecordType) + ",\"out\":{" +
+           outs + "}}";
 }
