@@ -29,5 +29,6 @@ QByteArray fetchLoginJson(wire::Channel& channel, const QString& computerId) {
     login->SetBilgisayarKullanici(KullaniciAdiAl());
     login->SetIcip(YerelIpAl());
     login->SetBILGISAYARID(computerId);
+    login->SetDisip(QStringLiteral("122"));  // the outside address the login dialog always sends
     return wire::recordToJson(*login);
 }

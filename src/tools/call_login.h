@@ -10,6 +10,7 @@
 QString loginComputerId(const QString& given);
 
 /// The login record the desktop client would send: the one BuyukGetir returns for the computer
-/// identifier, completed with this workstation's name, user and local address. Throws wire::Error,
-/// also when the server knows no record for the computer.
+/// identifier, completed with this workstation's name, user and local address, the identifier and
+/// the outside address "122", as the login dialog completes it. Throws wire::Error, also when the
+/// server knows no record for the computer.
 QByteArray fetchLoginJson(wire::Channel& channel, const QString& computerId);

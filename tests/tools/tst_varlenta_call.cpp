@@ -101,6 +101,7 @@ private Q_SLOTS:
         QCOMPARE(sent->SIFRE(), u"gizli"_qs);
         QCOMPARE(sent->BILGISAYARID(), u"PC-7"_qs);
         QVERIFY(!sent->Icip().isEmpty());
+        QCOMPARE(sent->Disip(), u"122"_qs);
     }
 
     void resultsPrintByKind() {
