@@ -143,7 +143,7 @@ QStringList baseSchema(const SqlDriver& d) {
 }
 
 const QString kVersionTable = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS schema_version (version INTEGER PRIMARY KEY, "
+    "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, "
     "description TEXT NOT NULL, applied TEXT NOT NULL)");
 
 }  // namespace
@@ -158,7 +158,8 @@ const QList<Migration>& migrations() {
 }
 
 int schemaVersion(Session& session) {
-    session.execute(kVersionTable);
+    if (!session.database().tables().contains(QStringLiteral("schema_version")))
+        session.execute(kVersionTable);
     const QVariant v = session.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version"));
     return v.isNull() ? 0 : v.toInt();
 }
