@@ -36,6 +36,10 @@ QByteArray Dispatcher::handle(QByteArrayView requestPayload) {
     } catch (const wire::Error& e) {
         if (session)
             session->finishQueries();
+        // A connection that failed (a database restart, a dropped link) is not trusted again:
+        // the thread's next call opens a new one.
+        if (session && e.className() == QLatin1StringView(wire::kDatabaseErrorClass))
+            pool_.releaseThisThread();
         return wire::encodeErrorFrame(wire::Failure{e.className(), e.message()});
     } catch (const std::exception& e) {
         if (session)
