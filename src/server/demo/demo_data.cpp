@@ -160,6 +160,9 @@ private:
             if (i == 1)
                 a.chain = {20, 10, 0, 0};
             a.vade = rnd_.pick(QList<int>{30, 45, 60, 90});
+            // The first demo customer pays slowly, so its basket shows the overdue warning.
+            if (i == 1)
+                a.vade = 30;
             const demo::Place& p = rnd_.pick(demo::places());
             const QString phone = QStringLiteral("%1 %2 %3 %4")
                                       .arg(QString::fromLatin1(p.phoneArea))
@@ -525,8 +528,9 @@ private:
                         il.add(row);
                     balance += refund ? -total : total;
                 } else if (roll < 95) {
-                    const Kurus amount =
-                        std::max<Kurus>(5000, toKurus(toLira(balance) * (0.3 + 0.6 * rnd_.unit())));
+                    const double share =
+                        a.carino == 1 ? 0.15 + 0.15 * rnd_.unit() : 0.3 + 0.6 * rnd_.unit();
+                    const Kurus amount = std::max<Kurus>(5000, toKurus(toLira(balance) * share));
                     const QString cins = rnd_.pick(
                         QStringList{"Nakit", "Kredi Kartı", "Havale", "Çek", "Kredi Kartı"});
                     const QString evrakNo =
