@@ -601,6 +601,22 @@ private Q_SLOTS:
         QVERIFY(!reader->next());
     }
 
+    void readingAColumnTheServerDidNotSendFails() {
+        // Delivery kinds are read by position: id in column 0, name in column 1.
+        peer->answer(
+            u"TeslimVer"_qs,
+            PeerReply::values({readerValue({{u"ID"_qs, wire::FieldType::Integer}}, {{1}})}));
+        TServerMethods1Client proxy(*connection);
+        RowReader* reader = proxy.TeslimVer();
+        QVERIFY_THROWS_EXCEPTION(wire::Error, reader->integer(0));  // before the first row
+        QVERIFY(reader->next());
+        QCOMPARE(reader->integer(0), 1);
+        QVERIFY_THROWS_EXCEPTION(wire::Error, reader->text(1));
+        QVERIFY_THROWS_EXCEPTION(wire::Error, reader->isNull(-1));
+        QVERIFY(!reader->next());
+        QVERIFY_THROWS_EXCEPTION(wire::Error, reader->value(0));  // after the last row
+    }
+
     void loadingRowReadersKeepsThePrescribedColumns() {
         using wire::FieldType;
         const QList<wire::ColumnDef> accounts = {{u"CARINO"_qs, FieldType::Integer},

@@ -19,18 +19,22 @@ public:
     /// Moves to the next row; false once every row has been read.
     bool next();
 
-    // Values of the current row by column position (after a next() that returned true).
-    bool isNull(int col) const { return rows_->isNull(row_, col); }
-    qint32 integer(int col) const { return rows_->integerAt(row_, col); }
-    double real(int col) const { return rows_->numberAt(row_, col); }
-    bool boolean(int col) const { return rows_->booleanAt(row_, col); }
-    QString text(int col) const { return rows_->textAt(row_, col); }
-    QVariant value(int col) const { return rows_->valueAt(row_, col); }
+    // Values of the current row by column position (after a next() that returned true). The
+    // server decides the columns: a position it did not send, or reading without a current row,
+    // throws wire::Error (EDatabaseError) instead of reading outside the table.
+    bool isNull(int col) const { return rows_->isNull(row_, checked(col)); }
+    qint32 integer(int col) const { return rows_->integerAt(row_, checked(col)); }
+    double real(int col) const { return rows_->numberAt(row_, checked(col)); }
+    bool boolean(int col) const { return rows_->booleanAt(row_, checked(col)); }
+    QString text(int col) const { return rows_->textAt(row_, checked(col)); }
+    QVariant value(int col) const { return rows_->valueAt(row_, checked(col)); }
 
     /// Every row of the answer, for copying into a client table.
     const wire::ClientTable& rows() const { return *rows_; }
 
 private:
+    int checked(int col) const;
+
     std::shared_ptr<const wire::ClientTable> rows_;
     int row_ = -1;
 };
