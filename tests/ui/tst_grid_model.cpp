@@ -1,5 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QtTest>
+#include <numeric>
 
 #include "client/app/workstation/money.h"
 #include "client/ui/grid/grid_model.h"
@@ -106,6 +107,54 @@ private Q_SLOTS:
         QCOMPARE(model.sourceRow(0), 4);
         model.sort(-1);  // back to the table's order
         QCOMPARE(model.sourceRow(3), 3);
+    }
+
+    // Long texts that share more than the sort key's fifteen characters, Turkish letters, case
+    // variants and nulls: the model's order must be exactly a stable sort by compareTurkish.
+    void longTextsSortExactlyAsComparedWholly() {
+        wire::ClientTable table;
+        table.defineColumns({{"ADI", wire::FieldType::Text, 60}});
+        const QStringList pieces{"FREN BALATASI ÖN TAKIM ",
+                                 "fren balatası ön takım ",
+                                 "I",
+                                 "İ",
+                                 "ı",
+                                 "i",
+                                 "Ç",
+                                 "C",
+                                 "ŞANZIMAN",
+                                 "SANZIMAN",
+                                 "1",
+                                 "9",
+                                 " ",
+                                 ""};
+        quint32 seed = 7;
+        for (int r = 0; r < 600; ++r) {
+            QString text;
+            const int parts = int((seed = seed * 1103515245u + 12345u) >> 16) % 4;
+            for (int p = 0; p < parts; ++p)
+                text += pieces[int((seed = seed * 1103515245u + 12345u) >> 16) % pieces.size()];
+            table.appendRow({r % 97 == 0 ? QVariant() : QVariant(text)});
+        }
+        GridModel model({col("ADI", "", 1)});
+        model.setTable(&table);
+        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            std::vector<int> expected(600);
+            std::iota(expected.begin(), expected.end(), 0);
+            std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+                const bool na = table.isNull(a, 0), nb = table.isNull(b, 0);
+                if (na || nb)
+                    return order == Qt::AscendingOrder ? na && !nb : nb && !na;
+                const int c = compareTurkish(table.utf8At(a, 0), table.utf8At(b, 0));
+                return order == Qt::AscendingOrder ? c < 0 : c > 0;
+            });
+            model.sort(0, order);
+            for (int i = 0; i < 600; ++i)
+                QCOMPARE(model.sourceRow(i), expected[size_t(i)]);
+        }
+        // The filter list holds every spelling once.
+        const QStringList values = model.distinctValues(0);
+        QCOMPARE(QSet<QString>(values.begin(), values.end()).size(), values.size());
     }
 
     void filterMatchesWhatTheCellShows() {

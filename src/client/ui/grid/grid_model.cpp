@@ -232,14 +232,87 @@ void GridModel::applyFilterAndSort() {
             order_.push_back(r);
     }
     order_.shrink_to_fit();
-    if (sorted) {
-        const int column = sortColumn_;
-        const bool descending = sortOrder_ == Qt::DescendingOrder;
-        std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
-            const int c = compareRows(column, a, b);
-            return descending ? c > 0 : c < 0;
-        });
+    if (sorted)
+        sortRows(order_, sortColumn_, sortOrder_ == Qt::DescendingOrder);
+}
+
+namespace {
+
+/// A row with its sort key; text keys cover fifteen characters at a time.
+struct KeyedRow {
+    quint64 high, middle, low;
+    int row;
+    qint32 next;  ///< text: byte where the next key starts; -1 when the text ended in this key
+};
+
+}  // namespace
+
+void GridModel::sortRows(std::vector<int>& rows, int column, bool descending) const {
+    const int col = tableColumns_[column];
+    const bool text = table_->column(col).type == wire::FieldType::Text;
+    std::vector<KeyedRow> keyed;
+    keyed.reserve(rows.size());
+    for (int row : rows) {
+        if (table_->isNull(row, col)) {
+            keyed.push_back({0, 0, 0, row, -1});
+        } else if (text) {
+            // Nulls first, then texts: the top bit marks a value.
+            const TurkishSortKey key = turkishSortKey(table_->utf8At(row, col));
+            keyed.push_back({key.high | (quint64(1) << 63), key.middle, key.low, row,
+                             key.full ? qint32(key.next) : -1});
+        } else {
+            // Doubles mapped to unsigned integers of the same order, after the nulls.
+            const double value = table_->numberAt(row, col);
+            quint64 bits;
+            std::memcpy(&bits, &value, sizeof bits);
+            bits = (bits >> 63) ? ~bits : bits | (quint64(1) << 63);
+            keyed.push_back({1, bits, 0, row, -1});
+        }
     }
+    const auto less = [descending](const KeyedRow& a, const KeyedRow& b) {
+        if (a.high != b.high)
+            return descending ? a.high > b.high : a.high < b.high;
+        if (a.middle != b.middle)
+            return descending ? a.middle > b.middle : a.middle < b.middle;
+        return descending ? a.low > b.low : a.low < b.low;
+    };
+    const auto sameKey = [](const KeyedRow& a, const KeyedRow& b) {
+        return a.high == b.high && a.middle == b.middle && a.low == b.low;
+    };
+    // Sort by the keys; rows whose texts agree in the key and go on are sorted again by their
+    // next fifteen characters, until the texts differ or end. No text is compared as a whole.
+    std::vector<std::pair<size_t, size_t>> ranges{{0, keyed.size()}};
+    while (!ranges.empty()) {
+        const auto [first, last] = ranges.back();
+        ranges.pop_back();
+        std::stable_sort(keyed.begin() + qsizetype(first), keyed.begin() + qsizetype(last), less);
+        for (size_t i = first; i < last;) {
+            size_t j = i + 1;
+            while (j < last && sameKey(keyed[i], keyed[j]))
+                ++j;
+            bool goesOn = false;
+            for (size_t k = i; k < j && j - i > 1; ++k)
+                goesOn = goesOn || keyed[k].next >= 0;
+            if (goesOn) {
+                for (size_t k = i; k < j; ++k) {
+                    KeyedRow& r = keyed[k];
+                    if (r.next < 0) {
+                        r.high = r.middle = r.low = 0;  // ended: before every continuation
+                        continue;
+                    }
+                    const TurkishSortKey key = turkishSortKey(table_->utf8At(r.row, col), r.next);
+                    r.high = key.high | (quint64(1) << 63);
+                    r.middle = key.middle;
+                    r.low = key.low;
+                    r.next = key.full ? qint32(key.next) : -1;
+                }
+                ranges.emplace_back(i, j);
+            }
+            i = j;
+        }
+    }
+    for (size_t i = 0; i < keyed.size(); ++i)
+        rows[i] = keyed[i].row;
 }
 
 QStringList GridModel::distinctValues(int column) const {
@@ -250,23 +323,30 @@ QStringList GridModel::distinctValues(int column) const {
     QStringList texts;
     bool hasNull = false;
     if (table_->column(col).type == wire::FieldType::Text) {
-        QSet<QByteArray> seen;
-        for (int r = 0; r < rows; ++r) {
+        // The rows in sorted order; equal texts are then neighbours.
+        std::vector<int> sorted(size_t(rows), 0);
+        std::iota(sorted.begin(), sorted.end(), 0);
+        sortRows(sorted, column, false);
+        // Texts that differ only in letter case sort as equals and may interleave: keep the
+        // distinct spellings of the current run of equals.
+        QList<QByteArrayView> run;
+        for (int r : sorted) {
             if (table_->isNull(r, col)) {
                 hasNull = true;
                 continue;
             }
             const QByteArrayView v = table_->utf8At(r, col);
-            const QByteArray raw = QByteArray::fromRawData(v.data(), v.size());
-            if (!seen.contains(raw))
-                seen.insert(QByteArray(v.data(), v.size()));
-        }
-        QList<QByteArray> sorted(seen.begin(), seen.end());
-        std::sort(sorted.begin(), sorted.end(), [](const QByteArray& a, const QByteArray& b) {
-            return compareTurkish(a, b) < 0;
-        });
-        for (const QByteArray& v : sorted)
+            if (v.isEmpty()) {
+                hasNull = true;  // shows the same as a null: one "empty" entry for both
+                continue;
+            }
+            if (!run.isEmpty() && compareTurkish(run.first(), v) != 0)
+                run.clear();
+            if (run.contains(v))
+                continue;
+            run << v;
             texts << QString::fromUtf8(v);
+        }
     } else {
         std::vector<double> values;
         values.reserve(size_t(rows));

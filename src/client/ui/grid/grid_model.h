@@ -129,6 +129,7 @@ private:
     Filter* makeFilter(int column, const QStringList& values) const;
     void rebuild();  ///< filter, sort, group and summarise, inside a model reset
     void applyFilterAndSort();
+    void sortRows(std::vector<int>& rows, int column, bool descending) const;
     void buildGroups();
     void buildDisplayRows();
     void computeSummaries();

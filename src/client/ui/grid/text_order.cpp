@@ -1,5 +1,7 @@
 #include "client/ui/grid/text_order.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -56,16 +58,44 @@ quint32 weight(char32_t cp) {
 
 }  // namespace
 
+TurkishSortKey turkishSortKey(QByteArrayView text, qsizetype from) {
+    // Fifteen 12-bit weights, five to a word, most significant first; a shorter text leaves zeros
+    // and so sorts before its longer continuations. Clamping keeps the order; every letter and
+    // digit fits unclamped.
+    TurkishSortKey key;
+    quint64* parts[3] = {&key.high, &key.middle, &key.low};
+    qsizetype i = from;
+    int n = 0;
+    for (; n < 15 && i < text.size(); ++n) {
+        char32_t cp = nextCodePoint(text, i);
+        if (cp == 'i')
+            cp = 0x0130;
+        const quint64 w = std::min<quint32>(weight(cp), 0xFFF);
+        *parts[n / 5] |= w << (12 * (4 - n % 5));
+    }
+    key.next = i;
+    key.full = n == 15;
+    return key;
+}
+
 int compareTurkish(QByteArrayView a, QByteArrayView b) {
     qsizetype i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        const auto ca = static_cast<unsigned char>(a[i]);
-        const auto cb = static_cast<unsigned char>(b[j]);
-        // Fast path: identical bytes other than a lower-case 'i' (which sorts as 'İ').
-        if (ca == cb && ca < 0x80 && ca != 'i') {
-            ++i;
-            ++j;
-            continue;
+        // Identical bytes are identical characters: skip the common run at memory speed, then
+        // step back to the start of the character in which the texts differ.
+        const qsizetype runStart = i, runStartB = j;
+        const qsizetype room = std::min(a.size() - i, b.size() - j);
+        const auto diff = std::mismatch(a.data() + i, a.data() + i + room, b.data() + j);
+        const qsizetype run = diff.first - (a.data() + i);
+        i += run;
+        j += run;
+        if (i >= a.size() || j >= b.size())
+            break;
+        while (i > runStart && j > runStartB &&
+               ((static_cast<unsigned char>(a[i]) & 0xC0) == 0x80 ||
+                (static_cast<unsigned char>(b[j]) & 0xC0) == 0x80)) {
+            --i;
+            --j;
         }
         char32_t pa = nextCodePoint(a, i);
         char32_t pb = nextCodePoint(b, j);
