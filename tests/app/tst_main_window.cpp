@@ -33,6 +33,31 @@ QStringList actionTexts(const QMenu* menu) {
     return texts;
 }
 
+struct DemoLogin {
+    const char* name;
+    const char* password;
+};
+
+/// The demo's users by workstation.
+DemoLogin demoLogin(const QString& computer) {
+    static const QHash<QString, DemoLogin> logins = {{"DEMO-1", {"TEMSILCI", "TEMSILCI1"}},
+                                                     {"DEMO-2", {"MUDUR", "MUDUR2"}},
+                                                     {"DEMO-3", {"MUSTERI", "MUSTERI3"}},
+                                                     {"DEMO-4", {"BAYI", "BAYI4"}}};
+    return logins.value(computer);
+}
+
+/// Answers the login dialog of `form.FormCreate()` with the demo user of `computer`.
+void answerLogin(const QString& computer) {
+    const DemoLogin login = demoLogin(computer);
+    testsupport::whenModalOpens<login::Tgirisform>([login](login::Tgirisform* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("adi"))->setText(QLatin1String(login.name));
+        dialog->findChild<QLineEdit*>(QStringLiteral("sifre"))
+            ->setText(QLatin1String(login.password));
+        dialog->Button1Click();
+    });
+}
+
 struct EndRecorder {
     EndRecorder() {
         previous = app::setProcessEndHook([this](int c) { codes << c; });
@@ -61,6 +86,9 @@ private Q_SLOTS:
     void cancelledLoginNeverShowsWindow();
 
 private:
+    /// A main window after a real login of the demo user of `computer`, header written.
+    std::unique_ptr<app::TForm1> loggedIn(const QString& computer);
+
     std::unique_ptr<DemoServer> server_;
     QTemporaryDir home_;
 };
@@ -79,8 +107,26 @@ void TestMainWindow::init() {
         app::Configuration::fromOverrides({QStringLiteral("--server"), server_->address()}, {}));
 }
 
+std::unique_ptr<app::TForm1> TestMainWindow::loggedIn(const QString& computer) {
+    auto config = app::configuration();
+    config.computerId = computer;
+    app::setConfiguration(config);
+    auto form = std::make_unique<app::TForm1>();
+    answerLogin(computer);
+    if (!form->FormCreate()) {
+        return nullptr;
+    }
+    const QString name = QLatin1String(demoLogin(computer).name);
+    if (!QTest::qWaitFor([&] { return form->kullanicilbl->text() == name; }, 10000)) {
+        return nullptr;
+    }
+    return form;
+}
+
 void TestMainWindow::layoutTabsAndMenus() {
-    app::TForm1 form;
+    auto window = loggedIn(QStringLiteral("DEMO-3"));
+    QVERIFY(window);
+    app::TForm1& form = *window;
     QCOMPARE(form.windowTitle(), QStringLiteral("Varlenta B2B Programı"));
     auto* pages = form.findChild<QTabWidget*>(QStringLiteral("sPageControl1"));
     QVERIFY(pages);
@@ -153,7 +199,9 @@ void TestMainWindow::quitConfirmation() {
     ui::ScriptedMessages messages;
     messages.answer(confirm ? ui::ModalSonuc::Evet : ui::ModalSonuc::Hayir);
     EndRecorder end;
-    app::TForm1 form;
+    auto window = loggedIn(QStringLiteral("DEMO-3"));
+    QVERIFY(window);
+    app::TForm1& form = *window;
     form.show();
     form.sPageControl1->setCurrentWidget(form.ssepet);
     if (byMenu) {
@@ -177,23 +225,26 @@ void TestMainWindow::quitConfirmation() {
 }
 
 void TestMainWindow::roleVisibility_data() {
+    QTest::addColumn<QString>("computer");
     QTest::addColumn<int>("role");
     QTest::addColumn<bool>("staff");
     QTest::addColumn<bool>("campaignTab");
-    QTest::newRow("1") << 1 << true << true;
-    QTest::newRow("2") << 2 << true << true;
-    QTest::newRow("3") << 3 << false << true;
-    QTest::newRow("4") << 4 << false << false;
-    QTest::newRow("other") << 7 << false << true;
+    QTest::newRow("1") << "DEMO-1" << 1 << true << true;
+    QTest::newRow("2") << "DEMO-2" << 2 << true << true;
+    QTest::newRow("3") << "DEMO-3" << 3 << false << true;
+    QTest::newRow("4") << "DEMO-4" << 4 << false << false;
 }
 
 void TestMainWindow::roleVisibility() {
+    QFETCH(QString, computer);
     QFETCH(int, role);
     QFETCH(bool, staff);
     QFETCH(bool, campaignTab);
-    app::TForm1 form;
-    form.sbilgi.SetMusteriTipi(role);
-    form.RolGorunurluguUygula();
+    ui::ScriptedMessages messages;
+    auto window = loggedIn(computer);
+    QVERIFY(window);
+    app::TForm1& form = *window;
+    QCOMPARE(form.sbilgi.MusteriTipi(), role);
     QCOMPARE(form.musteritus->isVisibleTo(&form), staff);
     QCOMPARE(form.R1->isVisible(), staff);
     QCOMPARE(form.sPageControl1->isTabVisible(form.sPageControl1->indexOf(form.skampanyali)),
@@ -201,10 +252,14 @@ void TestMainWindow::roleVisibility() {
 }
 
 void TestMainWindow::representativeLine() {
-    app::TForm1 form;
+    auto window = loggedIn(QStringLiteral("DEMO-3"));
+    QVERIFY(window);
+    app::TForm1& form = *window;
     form.sbilgi.SetADI(QStringLiteral("MUSTERI"));
     form.sbilgi.SetCariAdi(QStringLiteral("Öztürk Oto"));
     form.sbilgi.SetSaticiAdi(QStringLiteral("Ahmet"));
+    form.sbilgi.SetSaticiTelefon(QString());
+    form.sbilgi.SetSaticiMail(QString());
     form.AnaBilgiAl();
     QCOMPARE(form.kullanicilbl->text(), QStringLiteral("MUSTERI"));
     QCOMPARE(form.cariadilbl->text(), QStringLiteral("Öztürk Oto"));
@@ -213,7 +268,9 @@ void TestMainWindow::representativeLine() {
 
 void TestMainWindow::failingLoadRestoresWindowBeforeMessage() {
     ui::ScriptedMessages messages;
-    app::TForm1 form;
+    auto window = loggedIn(QStringLiteral("DEMO-3"));
+    QVERIFY(window);
+    app::TForm1& form = *window;
     form.bagc.HostName = QStringLiteral("127.0.0.1");
     form.bagc.Port = QStringLiteral("1");  // nobody listens there
     form.show();
@@ -269,14 +326,17 @@ void TestMainWindow::loginAndStartUp() {
 
     app::TForm1 form;
     bool windowHiddenDuringLogin = false;
+    bool builtWhileLoginOpen = false;
     testsupport::whenModalOpens<login::Tgirisform>([&](login::Tgirisform* dialog) {
         windowHiddenDuringLogin = !form.isVisible();
+        builtWhileLoginOpen = QTest::qWaitFor([&] { return form.sPageControl1 != nullptr; });
         dialog->findChild<QLineEdit*>(QStringLiteral("adi"))->setText(name);
         dialog->findChild<QLineEdit*>(QStringLiteral("sifre"))->setText(password);
         dialog->Button1Click();
     });
     QVERIFY(form.FormCreate());
     QVERIFY(windowHiddenDuringLogin);
+    QVERIFY(builtWhileLoginOpen);
     QVERIFY(end.codes.isEmpty());
     QCOMPARE(form.sbilgi.ADI(), name);
     QCOMPARE(form.webadresi1->text(), QStringLiteral("127.0.0.1"));

@@ -6,13 +6,8 @@
 #include "client/app/configuration.h"
 #include "client/app/error_display.h"
 #include "client/app/theme.h"
-#include "client/app/workstation/browser.h"
 #include "client/server/baglanti_kur.h"
 #include "client/ui/mesaj_goster.h"
-
-#ifdef VARLENTA_HAVE_WEBENGINE
-#include <QtWebEngineCore/qtwebenginecoreglobal.h>
-#endif
 
 namespace app {
 
@@ -37,9 +32,6 @@ void prepareProgram(QApplication& application, const QStringList& arguments) {
     initResources();
     applyTheme(application);
     setConnectionErrorReporter([] { ui::BaglantiHatasiGoster(); });
-#ifdef VARLENTA_HAVE_WEBENGINE
-    IeSurumuAyarla(QString::fromLatin1(qWebEngineChromiumVersion()).section(u'.', 0, 0).toInt());
-#endif
 }
 
 }  // namespace app

@@ -13,8 +13,8 @@ public:
 };
 
 /// Everything the program sets up before its first window: the configuration from `arguments`
-/// and the environment (problems are printed on standard error), the look, the artwork, the
-/// connection-error message and the embedded browser's version.
+/// and the environment (problems are printed on standard error), the look, the artwork and the
+/// connection-error message.
 void prepareProgram(QApplication& application, const QStringList& arguments);
 
 }  // namespace app

@@ -6,7 +6,9 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -26,8 +28,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Varlenta B2B Programı"));
     setFont(uiFont(13, true));
     resize(1350, 652);
-
     buildGeneralMenu();
+}
+
+void TForm1::buildWindow() {
+    if (built_) {
+        return;
+    }
+    built_ = true;
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -72,16 +80,50 @@ bool TForm1::FormCreate() {
     return true;
 }
 
+namespace {
+
+/// Runs an action once, after the first paint of the watched widget.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* watched, std::function<void()> action)
+        : QObject(watched), action_(std::move(action)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && action_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [action = std::move(action_)] { action(); });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
 bool TForm1::GirisYap() {
     // The dialog is a top-level window of its own: the main window is not shown yet.
     auto dialog = std::make_unique<login::Tgirisform>(nullptr);
     dialog->bagim = &bagc;
     dialog->Bilgim = &sbilgi;
+    // The window's own widgets are built while the user reads the login dialog, so that the
+    // dialog comes up without waiting for them.
+    QPointer<TForm1> window(this);
+    new AfterFirstPaint(dialog.get(), [window] {
+        if (window) {
+            window->buildWindow();
+        }
+    });
     if (dialog->exec() != QDialog::Accepted) {
         endProcess(0);
         return false;
     }
     dialog.reset();
+    buildWindow();
     RolGorunurluguUygula();
     return true;
 }

@@ -29,7 +29,8 @@ class WaitAnimation;
 /// The main window: header, search bar, the page control with one tab per subject, the stock-state
 /// legend and the bottom strip. Its creation (FormCreate) runs the login and starts the start-up
 /// load; the tabs' contents and loads belong to their subjects, which reach the shared state
-/// below.
+/// below. The widgets exist once the login has succeeded: they are built while the login dialog
+/// is open, so that the dialog comes up without waiting for them.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -104,6 +105,8 @@ private:
     /// The quit confirmation; true when the user confirmed (the program is then ended).
     bool FormCloseQuery();
 
+    /// Builds the window's widgets (once).
+    void buildWindow();
     // Layout, one region each (main_window_layout.cpp).
     QWidget* buildHeader();
     QWidget* buildSearchBar();
@@ -121,6 +124,7 @@ private:
     QHash<QWidget*, QList<std::function<void()>>> shownHandlers_;
     QHash<QWidget*, QList<std::function<void()>>> hiddenHandlers_;
     QWidget* currentPage_ = nullptr;
+    bool built_ = false;
 };
 
 }  // namespace app

@@ -2,7 +2,9 @@
 #include <QPointer>
 
 #include "client/app/async.h"
+#include "client/app/embedded_browser.h"
 #include "client/app/main_window.h"
+#include "client/app/workstation/browser.h"
 
 namespace app {
 
@@ -15,6 +17,8 @@ void TForm1::AcilisYuklemesiBaslat() {
                 window->AnaBilgiAl();
             }
         });
+        // The browser engine is loaded here, away from the start of the program.
+        IeSurumuAyarla(embeddedBrowserVersion());
     })->Await([] {}, this);
 }
 

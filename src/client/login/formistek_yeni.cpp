@@ -6,26 +6,25 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#ifdef VARLENTA_HAVE_WEBENGINE
-#include <QWebEngineView>
-#endif
+#include "client/app/embedded_browser.h"
 
 namespace login {
 
 Tformistekyeni::Tformistekyeni(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("formistekyeni"));
     resize(780, 555);
-#ifdef VARLENTA_HAVE_WEBENGINE
-    sitem = new QWebEngineView(this);
-#else
-    auto* note = new QLabel(this);
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    note->setText(
-        QStringLiteral("İstek formu internet tarayıcınızda açıldı.\n"
-                       "Formu doldurup gönderdikten sonra bu pencereyi kapatınız."));
-    sitem = note;
-#endif
+    sitem = app::createEmbeddedBrowser(this);
+    if (!sitem) {
+        // Without an embedded browser the page opens in the desktop's browser.
+        auto* note = new QLabel(this);
+        note->setAlignment(Qt::AlignCenter);
+        note->setWordWrap(true);
+        note->setText(
+            QStringLiteral("İstek formu internet tarayıcınızda açıldı.\n"
+                           "Formu doldurup gönderdikten sonra bu pencereyi kapatınız."));
+        sitem = note;
+        embedded_ = false;
+    }
     sitem->setObjectName(QStringLiteral("sitem"));
 
     auto* panel = new QWidget(this);
@@ -52,11 +51,11 @@ QString Tformistekyeni::istekAdresi(const QString& base, const QString& idsi) {
 void Tformistekyeni::Git(const QString& address) {
     adres_ = address;
     const QUrl url = QUrl(address, QUrl::TolerantMode);
-#ifdef VARLENTA_HAVE_WEBENGINE
-    static_cast<QWebEngineView*>(sitem)->setUrl(url);
-#else
-    QDesktopServices::openUrl(url);
-#endif
+    if (embedded_) {
+        app::navigateEmbeddedBrowser(sitem, url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
 }
 
 void Tformistekyeni::Button1Click() {

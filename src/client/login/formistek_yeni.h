@@ -30,6 +30,7 @@ private:
     QWidget* sitem;
     QPushButton* Button1;
     QString adres_;
+    bool embedded_ = true;
 };
 
 }  // namespace login
