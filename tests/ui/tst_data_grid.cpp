@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QHeaderView>
+#include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QTableView>
 #include <QtTest>
@@ -200,6 +202,73 @@ private Q_SLOTS:
         QTest::qWait(QApplication::keyboardInputInterval() + 50);
         typeText(grid.view(), "vrl-10003");
         QCOMPARE(grid.currentSourceRow(), 12);
+    }
+
+    void headerFilterButtonAndSorting() {
+        auto table = stockTable(40);
+        DataGrid grid(stockColumns());
+        grid.resize(1330, 500);
+        grid.setFilterButtons(true);
+        grid.attach(table.get());
+        SutunlariYay(grid);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QHeaderView* header = grid.view()->horizontalHeader();
+        const int marka = grid.columnOf(u"MARKA");
+        const int sectionX = header->sectionViewportPosition(marka);
+        // The button sits at the right end of the section.
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(sectionX + header->sectionSize(marka) - 6, 20));
+        auto* list = grid.findChild<QListWidget*>("filtreListesi");
+        QVERIFY(list);
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(0)->text(), QString("(Tümü)"));
+        QCOMPARE(list->item(1)->text(), QString("BOSCHER"));
+        Q_EMIT list->itemClicked(list->item(1));
+        QCOMPARE(grid.model()->rowCount(), 20);
+        QCOMPARE(grid.model()->columnFilter(marka), QStringList{"BOSCHER"});
+        QVERIFY(grid.model()->sortColumn() < 0);  // the button does not sort
+        QTRY_VERIFY(!grid.findChild<QListWidget*>("filtreListesi"));
+
+        // A click on the caption sorts, a second one reverses.
+        const int barkod = grid.columnOf(u"BARKOD");
+        const QPoint caption(header->sectionViewportPosition(barkod) + 20, 20);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, caption);
+        QCOMPARE(grid.model()->sortColumn(), barkod);
+        QCOMPARE(grid.model()->index(0, barkod).data().toString(), QString("VRL-10001"));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, caption);
+        QCOMPARE(grid.model()->sortOrder(), Qt::DescendingOrder);
+        QCOMPARE(grid.model()->index(0, barkod).data().toString(), QString("VRL-10039"));
+        // A grid whose order must not change does not sort.
+        grid.model()->sort(-1);
+        grid.setSortingAllowed(false);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, caption);
+        QCOMPARE(grid.model()->sortColumn(), -1);
+    }
+
+    void columnChooserShowsAndHides() {
+        DataGrid grid(stockColumns());
+        grid.resize(1000, 400);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QStringList offered;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions()) {
+                offered << action->text();
+                if (action->text() == "Oem1")
+                    action->trigger();
+            }
+            menu->close();
+        });
+        grid.showColumnChooser(grid.mapToGlobal(QPoint(10, 10)));
+        QVERIFY(offered.contains("Açıklama"));
+        QVERIFY(offered.contains("KDV"));  // hidden, no caption: offered under its field name
+        QVERIFY(!offered.contains("STOK_STOKNO"));
+        QVERIFY(!offered.contains("IZMIRADET"));
+        QVERIFY(grid.isColumnShown(u"OEM1"));
     }
 
     void enterAndDoubleClickActivateTheRow() {

@@ -41,11 +41,12 @@ struct GridColumn {
     int weight = 1;   ///< share of the grid width (SutunlariYay)
     ColumnVisibility visibility = ColumnVisibility::Shown;
     CellKind kind = CellKind::Text;
-    Qt::Alignment alignment = {};       ///< {} chooses by type: numbers right, everything else left
-    bool captionSuppressed = false;     ///< the header shows nothing at all
-    bool showStateDescription = false;  ///< StockState: the description after the icon
-    QStringList stateDescriptions;      ///< StockState: overrides of the six descriptions
-    CellPainter paint;                  ///< Custom: the owner's painter
+    Qt::Alignment alignment = {};  ///< {} chooses by type: numbers right, everything else left
+    Qt::Alignment headerAlignment = {};  ///< {} uses the grid's (centred or left)
+    bool captionSuppressed = false;      ///< the header shows nothing at all
+    bool showStateDescription = false;   ///< StockState: the description after the icon
+    QStringList stateDescriptions;       ///< StockState: overrides of the six descriptions
+    CellPainter paint;                   ///< Custom: the owner's painter
 
     QString headerText() const {
         if (captionSuppressed)

@@ -56,8 +56,11 @@ void GridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalI
     painter->setPen(appearance_->headerText);
     const QString text =
         model_->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString();
-    const Qt::Alignment alignment =
-        appearance_->headerCentred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+    Qt::Alignment alignment = model_->column(logicalIndex).headerAlignment;
+    if (!alignment)
+        alignment = appearance_->headerCentred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+    else if (!(alignment & Qt::AlignVertical_Mask))
+        alignment |= Qt::AlignVCenter;
     painter->drawText(
         textArea, int(alignment) | Qt::TextWordWrap,
         painter->fontMetrics().elidedText(text, Qt::ElideRight, textArea.width() * 2));

@@ -721,8 +721,10 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     if (role == Qt::DisplayRole)
         return columns_[section].headerText();
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignCenter);
+    if (role == Qt::TextAlignmentRole) {
+        const Qt::Alignment alignment = columns_[section].headerAlignment;
+        return QVariant::fromValue(alignment ? alignment : Qt::Alignment(Qt::AlignCenter));
+    }
     return {};
 }
 
