@@ -16,7 +16,8 @@ root=$(pwd)
 
 port=${VARLENTA_PORT:-9090}
 build=${VARLENTA_BUILD_DIR:-build}
-database=${VARLENTA_DEMO_DB:-$root/$build/demo/varlenta.sqlite}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+database=${VARLENTA_DEMO_DB:-$build/demo/varlenta.sqlite}
 items=${VARLENTA_DEMO_ITEMS:-50000}
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
@@ -41,6 +42,7 @@ stop_server() {
   fi
 }
 trap stop_server EXIT
+trap 'exit 130' INT TERM
 
 if answers; then
   echo "run.sh: a server already answers on port $port; using it."
