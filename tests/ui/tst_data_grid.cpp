@@ -133,6 +133,26 @@ private Q_SLOTS:
         QVERIFY(grid.isColumnShown(u"KALAN"));
     }
 
+    void columnsCanBeGivenAfterTheGridIsMade() {
+        auto table = stockTable(10);
+        DataGrid grid(GridColumns{});
+        grid.attach(table.get());
+        QCOMPARE(grid.model()->columnCount(), 0);
+        grid.setColumns(stockColumns());
+        QCOMPARE(grid.model()->columnCount(), 38);
+        QCOMPARE(grid.model()->rowCount(), 10);
+        QVERIFY(grid.isColumnShown(u"ADI"));
+        QVERIFY(!grid.isColumnShown(u"OEM1"));
+        QVERIFY(!grid.chooserColumns().contains(grid.columnOf(u"KALAN")));
+        QCOMPARE(grid.model()->index(3, grid.columnOf(u"BARKOD")).data().toString(),
+                 QString("VRL-10003"));
+        grid.setColumns(orderColumns());
+        QCOMPARE(grid.model()->columnCount(), 9);
+        QVERIFY(grid.isColumnShown(u"SEC"));
+        QCOMPARE(grid.model()->index(3, grid.columnOf(u"BARKOD")).data().toString(),
+                 QString("VRL-10003"));
+    }
+
     void layoutSurvivesLoadsSortsAndFilters() {
         auto table = stockTable(50);
         DataGrid grid(stockColumns());

@@ -88,11 +88,7 @@ DataGrid::DataGrid(GridColumns columns, QWidget* parent)
     layout->addWidget(footer_);
     footer_->hide();
 
-    for (int c = 0; c < model_->columnCount(); ++c) {
-        const GridColumn& column = model_->column(c);
-        offered_ << column.offeredToUser();
-        view_->setColumnHidden(c, column.visibility != ColumnVisibility::Shown);
-    }
+    applyColumnStates();
 
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, &DataGrid::saveLayout);
     connect(model_, &QAbstractItemModel::modelReset, this, &DataGrid::restoreLayout);
@@ -119,6 +115,22 @@ DataGrid::DataGrid(GridColumns columns, QWidget* parent)
 }
 
 DataGrid::~DataGrid() = default;
+
+void DataGrid::setColumns(GridColumns columns) {
+    model_->setColumns(std::move(columns));
+    header_->setSortIndicatorShown(false);
+    applyColumnStates();
+}
+
+void DataGrid::applyColumnStates() {
+    offered_.clear();
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        const GridColumn& column = model_->column(c);
+        offered_ << column.offeredToUser();
+        view_->setColumnHidden(c, column.visibility != ColumnVisibility::Shown);
+    }
+    footer_->update();
+}
 
 // --- appearance and features
 

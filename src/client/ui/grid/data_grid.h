@@ -30,6 +30,10 @@ public:
     explicit DataGrid(GridColumns columns, QWidget* parent = nullptr);
     ~DataGrid() override;
 
+    /// Replaces the column table (a grid made before its owner knew its columns). Shown, hidden
+    /// and offered states start as the new table says; sort, filters and grouping are dropped.
+    void setColumns(GridColumns columns);
+
     GridModel* model() const { return model_; }
     QTableView* view() const { return view_; }
 
@@ -96,6 +100,7 @@ private:
     friend class View;
 
     void applyAppearance();
+    void applyColumnStates();
     void saveLayout();
     void restoreLayout();
     void onHeaderClicked(int column);

@@ -79,6 +79,23 @@ void GridModel::setTable(const wire::ClientTable* table) {
     Q_EMIT summariesChanged();
 }
 
+void GridModel::setColumns(GridColumns columns) {
+    beginResetModel();
+    columns_ = std::move(columns);
+    qDeleteAll(filters_);
+    filters_.clear();
+    sortColumn_ = -1;
+    groupColumn_ = -1;
+    collapsedGroups_.clear();
+    bindColumns();
+    applyFilterAndSort();
+    buildGroups();
+    buildDisplayRows();
+    computeSummaries();
+    endResetModel();
+    Q_EMIT summariesChanged();
+}
+
 void GridModel::refreshRows() {
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));

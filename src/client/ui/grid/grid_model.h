@@ -52,6 +52,8 @@ public:
     /// Cells of bound rows changed in place (a local edit): repaint and recompute the summaries.
     void refreshRows();
 
+    /// Replaces the column table; sort, filters and grouping are dropped.
+    void setColumns(GridColumns columns);
     const GridColumns& columns() const { return columns_; }
     const GridColumn& column(int column) const { return columns_.at(column); }
     int columnOf(QStringView field) const;  ///< -1 when the column table has no such field
