@@ -175,6 +175,19 @@ void FilterByValue(benchmark::State& state) {
 }
 BENCHMARK(FilterByValue)->Unit(benchmark::kMillisecond);
 
+void FilterByMoneyValue(benchmark::State& state) {
+    ui::GridModel model(bigColumns());
+    model.setTable(&bigTable());
+    const int money = kTextColumns;
+    const QString value = model.displayText(0, money);
+    for (auto _ : state) {
+        model.setColumnFilter(money, {value});
+        model.setColumnFilter(money, {});
+    }
+    state.SetLabel("money column: set and cleared per iteration");
+}
+BENCHMARK(FilterByMoneyValue)->Unit(benchmark::kMillisecond);
+
 void FilterValueList(benchmark::State& state) {
     ui::GridModel model(bigColumns());
     model.setTable(&bigTable());

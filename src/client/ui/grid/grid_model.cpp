@@ -1,6 +1,7 @@
 #include "client/ui/grid/grid_model.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <numeric>
 
@@ -401,11 +402,35 @@ GridModel::Filter* GridModel::makeFilter(int column, const QStringList& values) 
             filter->texts.insert(v.toUtf8());
         return filter;
     }
+    // Money cells: a value shows as a chosen text only when it lies within one of the number that
+    // text reads as, so most rows are ruled out without formatting them.
+    QList<double> near;
+    if (table_->column(col).type == wire::FieldType::Real &&
+        columns_[column].kind != CellKind::StockState) {
+        const QLocale locale = BicimYereli();
+        for (const QString& text : values) {
+            if (text.isEmpty())
+                continue;
+            bool ok = false;
+            const double number =
+                locale.toDouble(QString(text).remove(locale.groupSeparator()), &ok);
+            if (!ok) {
+                near.clear();
+                break;
+            }
+            near << number;
+        }
+    }
+    const auto couldShowAsChosen = [&near](double v) {
+        return near.isEmpty() || std::any_of(near.begin(), near.end(),
+                                             [v](double n) { return std::abs(v - n) <= 1; });
+    };
     for (int r = 0; r < table_->rowCount(); ++r) {
         if (table_->isNull(r, col))
             continue;
         const double v = table_->numberAt(r, col);
-        if (!filter->numbers.contains(v) && chosen.contains(displayText(r, column)))
+        if (!filter->numbers.contains(v) && couldShowAsChosen(v) &&
+            chosen.contains(displayText(r, column)))
             filter->numbers.insert(v);
     }
     return filter;
