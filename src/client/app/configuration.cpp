@@ -75,25 +75,23 @@ Configuration Configuration::fromOverrides(const QStringList& arguments,
             problem(u"--server: HOST or HOST:PORT expected, got \""_qs + server + u'"');
         }
     }
-    const QString webBase =
-        overrideValue(arguments, u"--web-base"_qs, environment, u"VARLENTA_WEB_BASE"_qs);
+    // The two web addresses: an http or https address, or the override is refused.
+    auto webAddress = [&](const QString& option, const QString& variable) {
+        const QString value = overrideValue(arguments, option, environment, variable);
+        if (!value.isEmpty() && !isWebUrl(value)) {
+            problem(option + u": an http or https address expected, got \""_qs + value + u'"');
+            return QString();
+        }
+        return value;
+    };
+    const QString webBase = webAddress(u"--web-base"_qs, u"VARLENTA_WEB_BASE"_qs);
     if (!webBase.isEmpty()) {
-        if (isWebUrl(webBase)) {
-            c.webBase = webBase.endsWith(u'/') ? webBase : webBase + u'/';
-            c.webBaseOverridden = true;
-        } else {
-            problem(u"--web-base: an http or https address expected, got \""_qs + webBase + u'"');
-        }
+        c.webBase = webBase.endsWith(u'/') ? webBase : webBase + u'/';
+        c.webBaseOverridden = true;
     }
-    const QString download =
-        overrideValue(arguments, u"--download-url"_qs, environment, u"VARLENTA_DOWNLOAD_URL"_qs);
+    const QString download = webAddress(u"--download-url"_qs, u"VARLENTA_DOWNLOAD_URL"_qs);
     if (!download.isEmpty()) {
-        if (isWebUrl(download)) {
-            c.downloadUrl = download;
-        } else {
-            problem(u"--download-url: an http or https address expected, got \""_qs + download +
-                    u'"');
-        }
+        c.downloadUrl = download;
     }
     const QString id =
         overrideValue(arguments, u"--computer-id"_qs, environment, u"VARLENTA_COMPUTER_ID"_qs);
