@@ -15,6 +15,7 @@
 #include "client/app/tab_load.h"
 #include "client/app/theme.h"
 #include "client/app/wait_animation.h"
+#include "client/app/workstation/browser.h"
 #include "client/login/giris_form.h"
 #include "client/server/baglanti_kur.h"
 #include "client/ui/grid/data_grid.h"
@@ -349,6 +350,10 @@ void TestMainWindow::loginAndStartUp() {
     QVERIFY(form.saticilbl->text().contains(u" Telefonu: "_qs));
     QCOMPARE(messages.count(), 0);
     QCOMPARE(form.focusWidget(), form.araedit);
+#ifdef VARLENTA_HAVE_WEBENGINE
+    // After the start-up load the embedded browser's engine version is known (a Chromium major).
+    QTRY_VERIFY(IeSurumu() >= 16);
+#endif
     testsupport::saveScreenshot(
         &form, u"ana_pencere_"_qs + computer + u'_' + QString::number(size.width()));
 }

@@ -17,9 +17,14 @@ void TForm1::AcilisYuklemesiBaslat() {
                 window->AnaBilgiAl();
             }
         });
-        // The browser engine is loaded here, away from the start of the program.
-        IeSurumuAyarla(embeddedBrowserVersion());
-    })->Await([] {}, this);
+    })
+        ->Await(
+            [] {
+                // The browser engine is loaded here, after the start of the program, and on the
+                // main thread, where it sets itself up.
+                IeSurumuAyarla(embeddedBrowserVersion());
+            },
+            this);
 }
 
 }  // namespace app
