@@ -119,7 +119,7 @@ server_seconds=""
 # Sets server_pid, server_port and server_seconds (time until it listened, the demo data
 # included); returns 1 when it did not listen within TIMEOUT seconds (the server is then stopped).
 start_server() {
-    local name=$1 items=$2 timeout=$3 start
+    local name=$1 items=$2 timeout=$3 start waited=$SECONDS
     mkdir -p "$work/$name"
     start=$(date +%s.%N)
     "$server_bin" --listen 127.0.0.1:0 --database "sqlite:$work/$name/varlenta.sqlite" \
@@ -132,7 +132,7 @@ start_server() {
             echo "measure.sh: varlenta-server ($name) ended before listening" >&2
             exit 1
         fi
-        if [ "$(calc "$(date +%s.%N) - $start" 0)" -gt "$timeout" ]; then
+        if [ $((SECONDS - waited)) -gt "$timeout" ]; then
             stop_process "$server_pid"
             return 1
         fi
