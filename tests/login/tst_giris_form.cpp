@@ -84,6 +84,7 @@ private Q_SLOTS:
     void refusedLogin_data();
     void refusedLogin();
     void noServer();
+    void lookupFails();
     void enterKeys();
     void settingsRoundTrip();
     void otherVersionStartsUpdate_data();
@@ -232,6 +233,25 @@ void TestGirisForm::noServer() {
     QVERIFY(login.giris()->isEnabled());
     QVERIFY(login.find<QWidget>("RxGIFAnimator1")->isHidden());
     QCOMPARE(login.result, -1);
+}
+
+void TestGirisForm::lookupFails() {
+    ui::ScriptedMessages messages;
+    // A server whose database has lost a table answers the lookup with an error.
+    QVERIFY(server_->execSql(QStringLiteral("ALTER TABLE workstations RENAME TO saved_ws")));
+    Login login(QStringLiteral("DEMO-3"));
+    login.type(QStringLiteral("MUSTERI"), QStringLiteral("MUSTERI3"));
+    QTest::mouseClick(login.giris(), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.count(), 2, 15000);
+    QVERIFY(server_->execSql(QStringLiteral("ALTER TABLE saved_ws RENAME TO workstations")));
+
+    // First the error's own text, then the connection message; the dialog is ready again.
+    QVERIFY(!messages.shown().at(0).metin.isEmpty());
+    QVERIFY(messages.shown().at(0).metin != u"Bağlantı Kurulamadı !"_qs);
+    QCOMPARE(messages.last().metin, QStringLiteral("Bağlantı Kurulamadı !"));
+    QVERIFY(login.giris()->isEnabled());
+    QCOMPARE(login.result, -1);
+    QVERIFY(login.ended.isEmpty());
 }
 
 void TestGirisForm::enterKeys() {
