@@ -78,8 +78,6 @@ void ColumnData::makeOwned(int rows) {
     pointAtOwn();
 }
 
-namespace {
-
 void setNullBit(ColumnData& column, int row, int rows, bool null) {
     if (!null && column.ownNulls.isEmpty())
         return;
@@ -90,6 +88,8 @@ void setNullBit(ColumnData& column, int row, int rows, bool null) {
     const char bit = char(1 << (row & 7));
     byte = null ? char(byte | bit) : char(byte & ~bit);
 }
+
+namespace {
 
 template <class T>
 void writeFixed(char* at, T value) {
@@ -142,7 +142,8 @@ void writeFixedValue(FieldType type, char* at, const QVariant& value) {
     }
 }
 
-/// Appends one cell to an owned column holding `row` rows.
+}  // namespace
+
 void appendCell(ColumnData& column, int row, const QVariant& value) {
     const bool null = !value.isValid() || value.isNull();
     setNullBit(column, row, row + 1, null);
@@ -159,6 +160,8 @@ void appendCell(ColumnData& column, int row, const QVariant& value) {
             writeFixedValue(column.type, column.ownValues.data() + qsizetype(row) * width, value);
     }
 }
+
+namespace {
 
 QString formatPlainly(FieldType type, const ColumnData& column, int row) {
     switch (type) {

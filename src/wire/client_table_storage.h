@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QVariant>
 #include <QtEndian>
 #include <cstring>
 
@@ -58,6 +59,12 @@ struct ColumnData {
     /// Points the views at the own arrays again after they changed.
     void pointAtOwn();
 };
+
+/// Sets or clears the null bit of `row` in an owned column of `rows` rows.
+void setNullBit(ColumnData& column, int row, int rows, bool null);
+/// Appends one cell to an owned column holding `row` rows, converted to the column type; an
+/// invalid or null QVariant is a null cell.
+void appendCell(ColumnData& column, int row, const QVariant& value);
 
 struct ClientTable::Storage {
     QList<ColumnDef> columns;
