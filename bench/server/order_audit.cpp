@@ -17,28 +17,23 @@ void note(AuditResult& audit, int& counter, const QString& problem) {
 /// the sums of its lines.
 void checkOrder(AuditResult& audit, const SentOrder& sent, const wire::ClientTable& order, int row,
                 const wire::ClientTable& lines) {
-    const int sirano = columnOf(lines, "SIRANO"), stokno = columnOf(lines, "STOKNO"),
-              miktar = columnOf(lines, "MIKTAR"), fiyat = columnOf(lines, "BIRIMFIYAT"),
-              tutar = columnOf(lines, "TUTAR"), net = columnOf(lines, "NETTUTAR"),
-              vergi = columnOf(lines, "VERGITUTARI"), indirim = columnOf(lines, "INDIRIMTUTAR");
+    const int indirim = columnOf(lines, "INDIRIMTUTAR"), kdv = columnOf(lines, "KDV");
+    const QList<ExpectedLine> read = linesOf(lines);
     qint64 sumTutar = 0, sumNet = 0, sumVergi = 0;
     QHash<int, ExpectedLine> got;
-    bool linesAgree = lines.rowCount() == sent.lines.size();
-    for (int r = 0; r < lines.rowCount(); ++r) {
-        ExpectedLine l;
-        l.basketLine = lines.integerAt(r, sirano);
-        l.stokno = lines.integerAt(r, stokno);
-        l.miktar = lines.numberAt(r, miktar);
-        l.birimFiyat = kurus(lines.numberAt(r, fiyat));
-        l.tutar = kurus(lines.numberAt(r, tutar));
-        l.netTutar = kurus(lines.numberAt(r, net));
-        l.vergiTutari = kurus(lines.numberAt(r, vergi));
+    bool linesAgree = read.size() == sent.lines.size();
+    for (int r = 0; r < read.size(); ++r) {
+        const ExpectedLine& l = read[r];
         got.insert(l.basketLine, l);
         sumTutar += l.tutar;
         sumNet += l.netTutar;
         sumVergi += l.vergiTutari;
+        // The line's own amounts: quantity × unit price less the discount is the net amount,
+        // and the VAT is the net amount at the line's rate (each rounded to the kuruş).
+        const double vat = double(l.netTutar) * lines.numberAt(r, kdv) / 100.0;
         if (l.tutar - l.netTutar != kurus(lines.numberAt(r, indirim)) ||
-            std::llabs(l.tutar - std::llround(l.miktar * double(l.birimFiyat))) > 1)
+            std::llabs(l.tutar - std::llround(l.miktar * double(l.birimFiyat))) > 1 ||
+            std::llabs(l.vergiTutari - std::llround(vat)) > 1)
             linesAgree = false;
     }
     for (const ExpectedLine& e : sent.lines) {

@@ -16,12 +16,13 @@ struct NewLine {
     double ind1, ind2;
 };
 
-/// The lines of one account's basket by line number.
-QList<ExpectedLine> basketLines(const wire::ClientTable& t, QHash<int, int>* marks) {
+}  // namespace
+
+QList<ExpectedLine> linesOf(const wire::ClientTable& t) {
     const int sirano = columnOf(t, "SIRANO"), stokno = columnOf(t, "STOKNO"),
               miktar = columnOf(t, "MIKTAR"), fiyat = columnOf(t, "BIRIMFIYAT"),
               tutar = columnOf(t, "TUTAR"), net = columnOf(t, "NETTUTAR"),
-              vergi = columnOf(t, "VERGITUTARI"), sec = columnOf(t, "SEC");
+              vergi = columnOf(t, "VERGITUTARI");
     QList<ExpectedLine> lines;
     for (int r = 0; r < t.rowCount(); ++r) {
         ExpectedLine l;
@@ -33,13 +34,9 @@ QList<ExpectedLine> basketLines(const wire::ClientTable& t, QHash<int, int>* mar
         l.netTutar = kurus(t.numberAt(r, net));
         l.vergiTutari = kurus(t.numberAt(r, vergi));
         lines << l;
-        if (marks)
-            marks->insert(l.basketLine, t.integerAt(r, sec));
     }
     return lines;
 }
-
-}  // namespace
 
 RepresentativeResult runRepresentative(const ServerPlace& server, const RepresentativeWork& work,
                                        const Delivery& delivery, LoadFigures& orderCalls) {
@@ -92,9 +89,7 @@ RepresentativeResult runRepresentative(const ServerPlace& server, const Represen
             order.note = QStringLiteral("%1 %2 order %3").arg(work.noteTag, work.computerId).arg(n);
             {
                 Operation op(server);
-                QHash<int, int> marks;
-                const QList<ExpectedLine> basket =
-                    basketLines(*op.proxy->SepetVer2(carino), &marks);
+                const QList<ExpectedLine> basket = linesOf(*op.proxy->SepetVer2(carino));
                 // Leave one fresh line out of the order now and then.
                 const bool keepOne = added.size() > 1 && between(0, 2) == 0;
                 const int keptStock = keepOne ? added[between(0, int(added.size()) - 1)].stokno : 0;

@@ -17,6 +17,10 @@ struct ExpectedLine {
     qint64 vergiTutari = 0;
 };
 
+/// The lines of a basket (SepetVer2) or of an order (SiparisAyrintisi2), which name their
+/// columns alike; an order line's SIRANO is the basket line it came from.
+QList<ExpectedLine> linesOf(const wire::ClientTable& table);
+
 /// An order a representative sent and the server accepted.
 struct SentOrder {
     int carino = 0;
