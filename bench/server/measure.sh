@@ -126,7 +126,7 @@ start_server() {
         --demo-data "$items" >"$work/$name/server.out" 2>"$work/$name/server.err" &
     server_pid=$!
     started+=("$server_pid")
-    while ! grep -q '^listening on ' "$work/$name/server.out"; do
+    while ! grep -qs '^listening on ' "$work/$name/server.out"; do
         if ! kill -0 "$server_pid" 2>/dev/null; then
             cat "$work/$name/server.err" >&2
             echo "measure.sh: varlenta-server ($name) ended before listening" >&2
