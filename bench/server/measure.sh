@@ -60,10 +60,8 @@ nginx_bin=$(command -v nginx || echo /usr/sbin/nginx)
 
 if [ "$no_build" -eq 0 ]; then
     say "building Release in $build"
-    if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-            -DVARLENTA_BUILD_TESTS=OFF -DVARLENTA_BUILD_BENCH=ON >/dev/null
-    fi
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DVARLENTA_BUILD_TESTS=OFF -DVARLENTA_BUILD_BENCH=ON >/dev/null
     cmake --build "$build" --target varlenta-server varlenta-call order_rush >/dev/null
 fi
 server_bin=$build/src/server/varlenta-server
