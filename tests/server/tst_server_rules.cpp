@@ -1,6 +1,10 @@
 // The server's pure parts: money rules, search text and the frame reader.
 #include <QtTest>
 
+#include <QRandomGenerator>
+#include <cmath>
+
+#include "client/app/workstation/money.h"
 #include "server/net/frame_reader.h"
 #include "server/rules/money.h"
 #include "server/rules/search_text.h"
@@ -25,6 +29,23 @@ private Q_SLOTS:
         QFETCH(double, lira);
         QFETCH(qint64, kurus);
         QCOMPARE(toKurus(lira), kurus);
+    }
+
+    // The direct rounding away from halves gives what the decimal rule gives, also for amounts
+    // just beside a half and for amounts made by the price arithmetic.
+    void roundingMatchesDecimalRule() {
+        QRandomGenerator random(20261211);
+        for (int i = 0; i < 200000; ++i) {
+            const double cents = double(random.bounded(2000000000)) / 10.0;
+            const int shape = i % 4;
+            double lira = shape == 0   ? cents / 100.0
+                          : shape == 1 ? (std::floor(cents) + 0.5) / 100.0
+                          : shape == 2 ? std::nextafter((std::floor(cents) + 0.5) / 100.0, 0.0)
+                                       : cents / 100.0 * 0.81 * 1.2;
+            if (i % 3 == 0)
+                lira = -lira;
+            QCOMPARE(toKurus(lira), std::llround(IkiHaneYuvarla(lira) * 100.0));
+        }
     }
 
     void lineAmountsAddUp() {

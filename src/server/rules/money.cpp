@@ -7,6 +7,18 @@
 namespace server {
 
 Kurus toKurus(double lira) {
+    // Below 10 million lira the 15 significant digits reach 1e-8 lira, so only an amount within
+    // a thousandth of a kuruş of a half can round differently than its binary value: those take
+    // the decimal rule, every other amount the nearest kuruş directly (the same result, faster).
+    const double kurus = std::fabs(lira) * 100.0;
+    if (kurus < 1e9) {
+        const double whole = std::floor(kurus);
+        const double fraction = kurus - whole;
+        if (std::fabs(fraction - 0.5) > 1e-3) {
+            const Kurus rounded = Kurus(whole) + (fraction > 0.5 ? 1 : 0);
+            return lira < 0 ? -rounded : rounded;
+        }
+    }
     return std::llround(IkiHaneYuvarla(lira) * 100.0);
 }
 
