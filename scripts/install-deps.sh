@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libqt6opengl6-dev
   qt6-svg-dev qt6-image-formats-plugins qt6-webengine-dev
   libxlsxwriter-dev libgl-dev libgtest-dev libbenchmark-dev
-  postgresql postgresql-contrib fonts-dejavu-core poppler-utils python3 sqlite3
+  postgresql postgresql-contrib fonts-dejavu-core poppler-utils python3 sqlite3 libsqlite3-dev
 )
 
 missing=()

@@ -11,6 +11,7 @@
 #include "server/media/part_picture.h"
 #include "server/rules/search_text.h"
 #include "server/storage/session.h"
+#include "wire/client_table_appender.h"
 #include "wire/records/sonuc_bilgisi.h"
 
 namespace server {
@@ -31,20 +32,19 @@ wire::Response stokAraGetirVarlenta(CallContext& call) {
     // Three characters or more use the index; shorter texts (rare: the client asks for three
     // letters, but "A-B" normalises to two) fall back to a bounded scan.
     const bool indexed = normalised.size() >= 3;
-    const QString numbers =
-        indexed ? call.db.driver().searchStockNumbersSql()
-                : QStringLiteral(
-                      "SELECT stokno FROM stock WHERE search_text LIKE ? ESCAPE '!' "
-                      "ORDER BY stokno LIMIT ?");
+    const QString sql = indexed
+                            ? call.db.driver().searchStockSql(stockSelectList())
+                            : QStringLiteral(
+                                  "SELECT %1 FROM stock s WHERE s.search_text LIKE ? ESCAPE '!' "
+                                  "ORDER BY s.stokno LIMIT ?")
+                                  .arg(stockSelectList());
     const QString argument = indexed ? call.db.driver().searchArgument(normalised)
                                      : u'%' + escapeLike(normalised) + u'%';
-    QSqlQuery& q = call.db.run(QStringLiteral("SELECT %1 FROM stock s WHERE s.stokno IN (%2) "
-                                              "ORDER BY s.stokno")
-                                   .arg(stockSelectList(), numbers),
-                               {argument, call.settings.searchLimit});
+    RowCursor& rows = call.db.select(sql, {argument, call.settings.searchLimit});
     table.reserve(64);
-    while (q.next())
-        addStockRow(table, q, chain);
+    wire::TableAppender out(table.table());
+    while (rows.next())
+        addStockRow(out, rows, chain);
     return answer(table.packet());
 }
 
@@ -53,11 +53,12 @@ wire::Response stockList(CallContext& call, int carino, const QString& condition
         requireAccount(call.db, carino);
     const DiscountChain chain = accountChain(call.db, carino);
     TableBuilder table(stockColumns());
-    QSqlQuery& q = call.db.run(
+    RowCursor& rows = call.db.select(
         QStringLiteral("SELECT %1 FROM stock s WHERE %2 ORDER BY s.anagrup, s.adi, s.stokno")
             .arg(stockSelectList(), condition));
-    while (q.next())
-        addStockRow(table, q, chain);
+    wire::TableAppender out(table.table());
+    while (rows.next())
+        addStockRow(out, rows, chain);
     return answer(table.packet());
 }
 

@@ -1,11 +1,12 @@
 #include "server/handlers/stock_rows.h"
 
-#include <QSqlQuery>
 #include <cmath>
 
 #include "server/handlers/table_builder.h"
 #include "server/rules/money.h"
 #include "server/rules/states.h"
+#include "server/storage/row_cursor.h"
+#include "wire/client_table_appender.h"
 
 namespace server {
 
@@ -66,12 +67,39 @@ QString stockSelectList() {
         "s.alinansiparis, s.verilensiparis, s.resim, s.yeni, s.liste_fiyat, s.kamp_fiyat");
 }
 
-void addStockRow(TableBuilder& table, const QSqlQuery& q, const DiscountChain& accountChain) {
-    const double kdv = q.value(19).toDouble();
-    const double d1 = q.value(20).toDouble(), d2 = q.value(21).toDouble();
-    const int s1 = q.value(22).toInt(), s2 = q.value(23).toInt();
-    const Kurus liste = q.value(28).toLongLong();
-    const Kurus kamp = q.value(29).toLongLong();
+namespace {
+
+// The cells taken over from the row as they are (a NULL stays null).
+void copyText(wire::TableAppender& out, RowCursor& row, int col) {
+    const QByteArrayView text = row.utf8(col);
+    if (text.isNull())
+        out.null();
+    else
+        out.text(text);
+}
+
+void copyInteger(wire::TableAppender& out, RowCursor& row, int col) {
+    if (row.isNull(col))
+        out.null();
+    else
+        out.integer(row.integer(col));
+}
+
+void copyReal(wire::TableAppender& out, RowCursor& row, int col) {
+    if (row.isNull(col))
+        out.null();
+    else
+        out.real(row.real(col));
+}
+
+}  // namespace
+
+void addStockRow(wire::TableAppender& out, RowCursor& row, const DiscountChain& accountChain) {
+    const double kdv = row.real(19);
+    const double d1 = row.real(20), d2 = row.real(21);
+    const int s1 = int(row.integer(22)), s2 = int(row.integer(23));
+    const Kurus liste = row.integer(28);
+    const Kurus kamp = row.integer(29);
     const bool campaign = kamp > 0;
     // A campaign price is already net: the account's discounts do not apply on top of it.
     const DiscountChain chain = campaign ? DiscountChain{} : accountChain;
@@ -80,56 +108,40 @@ void addStockRow(TableBuilder& table, const QSqlQuery& q, const DiscountChain& a
     const double totalRate =
         liste > 0 ? std::round((1.0 - double(net) / double(liste)) * 10000.0) / 100.0 : 0.0;
     static thread_local DiscountChain lastChain{-1, -1, -1, -1};
-    static thread_local QString lastText;
+    static thread_local QByteArray lastText;
     if (!campaign && (chain.ind1 != lastChain.ind1 || chain.ind2 != lastChain.ind2 ||
                       chain.ind3 != lastChain.ind3 || chain.ind4 != lastChain.ind4)) {
         lastChain = chain;
-        lastText = chain.text();
+        lastText = chain.text().toUtf8();
     }
-    const QString yazi = campaign ? QStringLiteral("%%1").arg(totalRate, 0, 'g', 4) : lastText;
-    table.add({q.value(0),
-               q.value(1),
-               q.value(2),
-               q.value(3),
-               q.value(4),
-               q.value(5),
-               q.value(6),
-               q.value(7),
-               q.value(8),
-               q.value(9),
-               q.value(10),
-               q.value(11),
-               q.value(12),
-               q.value(13),
-               q.value(14),
-               q.value(15),
-               q.value(16),
-               q.value(17),
-               q.value(18),
-               kdv,
-               d1 + d2,
-               d1,
-               d2,
-               s1,
-               s2,
-               overallStockState(s1, s2),
-               q.value(24),
-               q.value(25),
-               q.value(26),
-               q.value(27),
-               campaign ? 1 : 0,
-               toLira(liste),
-               campaign ? toLira(kamp) : 0.0,
-               toLira(liste),
-               toLira(fiyat),
-               chain.ind1,
-               chain.ind2,
-               chain.ind3,
-               chain.ind4,
-               totalRate,
-               yazi,
-               toLira(net),
-               toLira(withVat(net, kdv))});
+
+    copyInteger(out, row, 0);
+    copyText(out, row, 1);
+    copyInteger(out, row, 2);
+    for (int col = 3; col <= 18; ++col)
+        copyText(out, row, col);
+    out.real(kdv).real(d1 + d2).real(d1).real(d2);
+    out.integer(s1).integer(s2).integer(overallStockState(s1, s2));
+    copyReal(out, row, 24);
+    copyReal(out, row, 25);
+    copyInteger(out, row, 26);
+    copyInteger(out, row, 27);
+    out.integer(campaign ? 1 : 0)
+        .real(toLira(liste))
+        .real(campaign ? toLira(kamp) : 0.0)
+        .real(toLira(liste))
+        .real(toLira(fiyat))
+        .real(chain.ind1)
+        .real(chain.ind2)
+        .real(chain.ind3)
+        .real(chain.ind4)
+        .real(totalRate);
+    if (campaign)
+        out.text(QStringLiteral("%%1").arg(totalRate, 0, 'g', 4));
+    else
+        out.text(QByteArrayView(lastText));
+    out.real(toLira(net)).real(toLira(withVat(net, kdv)));
+    out.endRow();
 }
 
 }  // namespace server

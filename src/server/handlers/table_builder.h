@@ -18,6 +18,8 @@ public:
     void reserve(int rows) { table_->reserveRows(rows); }
     void add(const QVariantList& row) { table_->appendRow(row); }
     int rowCount() const { return table_->rowCount(); }
+    /// The table itself, for a wire::TableAppender.
+    wire::ClientTable& table() { return *table_; }
 
     wire::Value packet() { return wire::Value::table(wire::Kind::TablePacket, table_); }
     wire::Value reader() { return wire::Value::table(wire::Kind::RowReader, table_); }

@@ -21,6 +21,7 @@ Session::Session(const DatabaseUrl& url, const SqlDriver& driver, const QString&
 }
 
 Session::~Session() {
+    cursors_.clear();
     for (QSqlQuery* q : std::as_const(statements_))
         delete q;
     statements_.clear();
@@ -81,6 +82,15 @@ QSqlQuery& Session::run(const QString& sql, const QVariantList& values) {
     return q;
 }
 
+RowCursor& Session::select(const QString& sql, std::initializer_list<QVariant> values) {
+    auto it = cursors_.constFind(sql);
+    if (it == cursors_.constEnd())
+        it = cursors_.insert(sql, std::shared_ptr<RowCursor>(driver_.openCursor(db_, sql)));
+    RowCursor& cursor = **it;
+    cursor.exec(values);
+    return cursor;
+}
+
 void Session::execute(const QString& sql) {
     QSqlQuery q(db_);
     if (!q.exec(sql))
@@ -100,6 +110,8 @@ void Session::finishQueries() {
     for (QSqlQuery* q : std::as_const(statements_))
         if (q->isActive())
             q->finish();
+    for (const auto& cursor : std::as_const(cursors_))
+        cursor->finish();
 }
 
 void Session::beginWrite() {

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QVariant>
 #include <initializer_list>
+#include <memory>
 
+#include "server/storage/row_cursor.h"
 #include "server/storage/sql_driver.h"
 
 namespace server {
@@ -27,6 +29,9 @@ public:
     /// A prepared, executed query; read it forward, it is reset when the next run starts.
     QSqlQuery& run(const QString& sql, std::initializer_list<QVariant> values = {});
     QSqlQuery& run(const QString& sql, const QVariantList& values);
+    /// A prepared, executed typed cursor for reading many rows fast (see RowCursor); kept per
+    /// connection like the queries of run().
+    RowCursor& select(const QString& sql, std::initializer_list<QVariant> values = {});
     /// Executes a statement without placeholders (schema changes).
     void execute(const QString& sql);
     /// First column of the first row, or an invalid QVariant when there is no row.
@@ -48,6 +53,7 @@ private:
     QString connectionName_;
     QSqlDatabase db_;
     QHash<QString, QSqlQuery*> statements_;
+    QHash<QString, std::shared_ptr<RowCursor>> cursors_;
     bool inTransaction_ = false;
 };
 

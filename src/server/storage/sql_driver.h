@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "server/storage/database_url.h"
+#include "server/storage/row_cursor.h"
 
 namespace server {
 
@@ -35,12 +36,23 @@ public:
     virtual QString searchStockNumbersSql() const = 0;
     /// The bound value for the text of searchStockNumbersSql.
     virtual QString searchArgument(const QString& normalised) const = 0;
+    /// The rows of `selectList` (over "stock s") of the stock numbers searchStockNumbersSql
+    /// finds, in the same order and number; the same two placeholders.
+    virtual QString searchStockSql(const QString& selectList) const {
+        return QStringLiteral("SELECT %1 FROM stock s WHERE s.stokno IN (%2) ORDER BY s.stokno")
+            .arg(selectList, searchStockNumbersSql());
+    }
     /// After rows with explicit keys went into a table with a generated key.
     virtual QStringList resetKeySequence(const QString& table, const QString& column) const = 0;
     /// After a bulk load: refresh statistics and derived indexes.
     virtual QStringList afterBulkLoad() const = 0;
     /// Rows of one multi-row INSERT (bounded by the backend's placeholder limit).
     virtual int maxPlaceholders() const = 0;
+    /// A typed cursor over a query on an open connection (see RowCursor); the QtSql one unless
+    /// the backend reads faster through its own interface.
+    virtual std::unique_ptr<RowCursor> openCursor(QSqlDatabase& db, const QString& sql) const {
+        return makeQtRowCursor(db, sql);
+    }
 };
 
 }  // namespace server

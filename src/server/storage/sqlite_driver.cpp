@@ -1,8 +1,12 @@
+#include <sqlite3.h>
 #include <QSqlQuery>
 
 #include "server/storage/sql_driver.h"
 
 namespace server {
+
+std::unique_ptr<RowCursor> makeSqliteRowCursor(QSqlDatabase& db, const QString& sql);
+
 namespace {
 
 class SqliteDriver final : public SqlDriver {
@@ -58,6 +62,15 @@ public:
             "SELECT rowid FROM stock_search WHERE stock_search MATCH ? ORDER BY rowid LIMIT ?");
     }
 
+    // A join in the index's own rowid order stops after the limit without building the list of
+    // numbers first and sorting the rows again.
+    QString searchStockSql(const QString& selectList) const override {
+        return QStringLiteral(
+                   "SELECT %1 FROM stock_search f JOIN stock s ON s.stokno = f.rowid "
+                   "WHERE stock_search MATCH ? ORDER BY f.rowid LIMIT ?")
+            .arg(selectList);
+    }
+
     QString searchArgument(const QString& normalised) const override {
         // One quoted phrase: the trigram tokenizer then matches it as a substring.
         QString quoted = normalised;
@@ -68,11 +81,18 @@ public:
     QStringList resetKeySequence(const QString&, const QString&) const override { return {}; }
     QStringList afterBulkLoad() const override { return {QStringLiteral("ANALYZE")}; }
     int maxPlaceholders() const override { return 32000; }
+    std::unique_ptr<RowCursor> openCursor(QSqlDatabase& db, const QString& sql) const override {
+        return makeSqliteRowCursor(db, sql);
+    }
 };
 
 }  // namespace
 
 std::unique_ptr<SqlDriver> makeSqliteDriver() {
+    // Every connection belongs to one thread (QtSql's rule, one Session per thread), so SQLite
+    // needs no lock of its own around each call. Only possible before SQLite is first used; later
+    // the call is refused and nothing changes.
+    sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
     return std::make_unique<SqliteDriver>();
 }
 
