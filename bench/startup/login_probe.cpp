@@ -1,6 +1,6 @@
 // The program's own start-up up to the login dialog, ending the process at its first paint.
-#include <QDialog>
 #include <unistd.h>
+#include <QDialog>
 
 #include "client/app/application.h"
 #include "client/app/main_window.h"

@@ -1,12 +1,12 @@
 // The yardstick: a minimal Qt Widgets program showing one dialog (a label, an edit and a button),
 // ending at its first paint.
+#include <unistd.h>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <unistd.h>
 
 namespace {
 class ExitOnPaint : public QObject {
