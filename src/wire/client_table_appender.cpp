@@ -22,9 +22,15 @@ void appendBytes(QByteArray& to, const char* bytes, qsizetype count) {
     std::memcpy(to.data() + at, bytes, size_t(count));
 }
 
+// A column without nulls has no bitmap; only one with nulls needs this row's bit cleared.
+void markNotNull(ColumnData& column, int row) {
+    if (!column.ownNulls.isEmpty())
+        setNullBit(column, row, row + 1, false);
+}
+
 template <class T>
 void appendFixed(ColumnData& column, int row, T value) {
-    setNullBit(column, row, row + 1, false);
+    markNotNull(column, row);
     char bytes[sizeof(T)];
     qToLittleEndian(value, bytes);
     appendBytes(column.ownValues, bytes, qsizetype(sizeof(T)));
@@ -37,7 +43,7 @@ void appendDouble(ColumnData& column, int row, double value) {
 }
 
 void appendUtf8(ColumnData& column, int row, QByteArrayView utf8) {
-    setNullBit(column, row, row + 1, false);
+    markNotNull(column, row);
     appendBytes(column.ownValues, utf8.data(), utf8.size());
     char end[4];
     qToLittleEndian(quint32(column.ownValues.size()), end);

@@ -1,4 +1,5 @@
 #include <QSqlQuery>
+#include <algorithm>
 
 #include "server/dispatch/errors.h"
 #include "server/dispatch/method_table.h"
@@ -41,7 +42,8 @@ wire::Response stokAraGetirVarlenta(CallContext& call) {
     const QString argument = indexed ? call.db.driver().searchArgument(normalised)
                                      : u'%' + escapeLike(normalised) + u'%';
     RowCursor& rows = call.db.select(sql, {argument, call.settings.searchLimit});
-    table.reserve(64);
+    // Most searches of three letters reach the limit: room for all their rows up front.
+    table.reserve(std::min(call.settings.searchLimit, 500));
     wire::TableAppender out(table.table());
     while (rows.next())
         addStockRow(out, rows, chain);
