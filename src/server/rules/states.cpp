@@ -21,25 +21,6 @@ QString orderStateName(int state) {
     }
 }
 
-QString stockStateName(int state) {
-    switch (state) {
-        case 0:
-            return QStringLiteral("Yok");
-        case 1:
-            return QStringLiteral("Var");
-        case 2:
-            return QStringLiteral("Telefon Açınız");
-        case 3:
-            return QStringLiteral("Yolda");
-        case 4:
-            return QStringLiteral("Özel Sipariş");
-        case 5:
-            return QStringLiteral("Tedarik Sürecinde");
-        default:
-            return {};
-    }
-}
-
 int overallStockState(int depot1, int depot2) {
     if (depot1 == 1 || depot2 == 1)
         return 1;

@@ -18,8 +18,7 @@ inline constexpr int kOrderStateCount = 6;
 QString orderStateName(int state);
 
 /// Stock state codes of a depot: 0 "Yok", 1 "Var", 2 "Telefon Açınız", 3 "Yolda",
-/// 4 "Özel Sipariş", 5 "Tedarik Sürecinde".
-QString stockStateName(int state);
+/// 4 "Özel Sipariş", 5 "Tedarik Sürecinde" (the client shows their names and icons).
 /// The overall state of an item from its two depots: "Var" when either has it, else the first
 /// depot's state.
 int overallStockState(int depot1, int depot2);
