@@ -10,16 +10,18 @@ namespace wire {
 
 namespace {
 
-// QByteArray::append goes through the general insert; a cell is a few bytes, so grow
-// geometrically and copy straight in.
+// QByteArray::append goes through the general insert and resize; a cell is a few bytes, so grow
+// geometrically, copy straight in and move the end (with its terminating zero) by hand.
 void appendBytes(QByteArray& to, const char* bytes, qsizetype count) {
     if (count <= 0)
         return;
     const qsizetype at = to.size();
-    if (to.capacity() < at + count)
-        to.reserve(std::max(2 * to.capacity(), at + count + 256));
-    to.resize(at + count);
-    std::memcpy(to.data() + at, bytes, size_t(count));
+    if (!to.isDetached() || to.data_ptr().freeSpaceAtEnd() < count)
+        to.reserve(std::max(2 * to.capacity(), at + count + 256));  // also unshares
+    QByteArray::DataPointer& d = to.data_ptr();
+    std::memcpy(d.data() + at, bytes, size_t(count));
+    d.size = at + count;
+    d.data()[d.size] = '\0';
 }
 
 // A column without nulls has no bitmap; only one with nulls needs this row's bit cleared.

@@ -102,6 +102,8 @@ private Q_SLOTS:
         const ClientTable source = testing::everyTypeTable();
         const QByteArray blob = encodeTable(source);
         ClientTable table = decodeTable(blob);
+        table.reserveRows(8);            // owned columns with room to spare
+        const ClientTable copy = table;  // shares those columns until one of them changes
         {
             TableAppender out(table);
             out.integer(9).integer(10).real(11.5).null().integer(1).text(QByteArrayView("EK"));
@@ -110,6 +112,7 @@ private Q_SLOTS:
             QCOMPARE(out.cellsInRow(), 6);
         }
         QCOMPARE(blob, encodeTable(source));  // the shared bytes were not written
+        QCOMPARE(encodeTable(copy), blob);
         QCOMPARE(table.rowCount(), source.rowCount() + 1);
         const int last = source.rowCount();
         QCOMPARE(table.integerAt(last, 0), 9);
