@@ -1,30 +1,29 @@
 #include "server/handlers/identity.h"
 
-#include <QSqlQuery>
-
 #include "server/dispatch/errors.h"
+#include "server/storage/row_cursor.h"
 #include "server/storage/session.h"
 #include "wire/records/sonuc_bilgisi.h"
 
 namespace server {
 
 Caller authenticate(Session& db, const TSonucBilgisi& record) {
-    QSqlQuery& q =
-        db.run(QStringLiteral("SELECT adi, sifre, musteritipi, COALESCE(carino, 0), "
-                              "COALESCE(saticino, 0), aktif FROM users WHERE sirano = ?"),
-               {record.Sirano()});
-    if (!q.next() || q.value(0).toString() != record.ADI() ||
-        q.value(1).toString() != record.SIFRE())
+    RowCursor& user =
+        db.select(QStringLiteral("SELECT adi, sifre, musteritipi, COALESCE(carino, 0), "
+                                 "COALESCE(saticino, 0), aktif FROM users WHERE sirano = ?"),
+                  {record.Sirano()});
+    if (!user.next() || QString::fromUtf8(user.utf8(0)) != record.ADI() ||
+        QString::fromUtf8(user.utf8(1)) != record.SIFRE())
         throwDenied(QStringLiteral("Oturum bilgisi geçersiz: kullanıcı adı veya şifre tutmuyor."));
-    if (q.value(5).toInt() != 1)
+    if (user.integer(5) != 1)
         throwDenied(QStringLiteral("Kullanıcı aktif değil."));
     Caller c;
     c.sirano = record.Sirano();
-    c.name = q.value(0).toString();
-    c.role = q.value(2).toInt();
-    c.carino = q.value(3).toInt();
-    c.saticino = q.value(4).toInt();
-    q.finish();
+    c.name = QString::fromUtf8(user.utf8(0));
+    c.role = int(user.integer(2));
+    c.carino = int(user.integer(3));
+    c.saticino = int(user.integer(4));
+    user.finish();
     if (c.isStaff()) {
         c.carino = record.CARINO();
         if (c.carino > 0)

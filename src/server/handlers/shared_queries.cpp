@@ -2,6 +2,7 @@
 
 #include <QSqlQuery>
 
+#include "server/storage/row_cursor.h"
 #include "server/storage/session.h"
 
 namespace server {
@@ -28,13 +29,12 @@ QString balanceWord(Kurus bakiye) {
 }
 
 DiscountChain accountChain(Session& db, int carino) {
-    QSqlQuery& q = db.run(
+    RowCursor& row = db.select(
         QStringLiteral("SELECT ind1, ind2, ind3, ind4 FROM accounts WHERE carino = ?"), {carino});
     DiscountChain chain;
-    if (q.next())
-        chain = {q.value(0).toDouble(), q.value(1).toDouble(), q.value(2).toDouble(),
-                 q.value(3).toDouble()};
-    q.finish();
+    if (row.next())
+        chain = {row.real(0), row.real(1), row.real(2), row.real(3)};
+    row.finish();
     return chain;
 }
 
