@@ -72,10 +72,7 @@ void GridModel::setTable(const wire::ClientTable* table) {
         delete *it;
         *it = rebuilt;
     }
-    applyFilterAndSort();
-    buildGroups();
-    buildDisplayRows();
-    computeSummaries();
+    deriveView();
     endResetModel();
     Q_EMIT summariesChanged();
 }
@@ -89,10 +86,7 @@ void GridModel::setColumns(GridColumns columns) {
     groupColumn_ = -1;
     collapsedGroups_.clear();
     bindColumns();
-    applyFilterAndSort();
-    buildGroups();
-    buildDisplayRows();
-    computeSummaries();
+    deriveView();
     endResetModel();
     Q_EMIT summariesChanged();
 }
@@ -657,12 +651,16 @@ qsizetype GridModel::memoryBytes() const {
 
 void GridModel::rebuild() {
     beginResetModel();
+    deriveView();
+    endResetModel();
+    Q_EMIT summariesChanged();
+}
+
+void GridModel::deriveView() {
     applyFilterAndSort();
     buildGroups();
     buildDisplayRows();
     computeSummaries();
-    endResetModel();
-    Q_EMIT summariesChanged();
 }
 
 // --- QAbstractItemModel

@@ -129,7 +129,8 @@ private:
 
     void bindColumns();
     Filter* makeFilter(int column, const QStringList& values) const;
-    void rebuild();  ///< filter, sort, group and summarise, inside a model reset
+    void rebuild();     ///< deriveView() inside a model reset
+    void deriveView();  ///< filter, sort, group and summarise the bound rows
     void applyFilterAndSort();
     void sortRows(std::vector<int>& rows, int column, bool descending) const;
     void buildGroups();
